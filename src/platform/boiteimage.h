@@ -1,0 +1,34 @@
+#pragma once
+// A picture stretched to its box. Pictures are recognised by their content
+// (a bitmap saved under ".JPG" loads), and decoding is capped so that a
+// hostile file cannot exhaust memory.
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+class BoiteImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoiteImage(QWidget* parent = nullptr);
+
+    // Largest picture decoded, in pixels; bigger ones are scaled down on load.
+    static constexpr int CoteMaximal = 4096;
+
+    // False (and the box emptied) when the file cannot be read as a picture.
+    bool charger(const QString& chemin);
+    void setImage(const QImage& image);
+    void vider();
+    QImage image() const { return image_; }
+    bool estVide() const { return image_.isNull(); }
+    // Writes the picture as a Windows bitmap, atomically; false on failure.
+    bool sauverBmp(const QString& chemin) const;
+
+    static QImage lireImage(const QString& chemin);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};

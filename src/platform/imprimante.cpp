@@ -1,0 +1,169 @@
+#include "platform/imprimante.h"
+
+#include "platform/fichiers.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The font a printer has before any printout sets one.
+QFont policeParDefaut()
+{
+    QFont f(u"Arial"_s);
+    f.setPointSizeF(10);
+    return f;
+}
+}  // namespace
+
+ImprimanteQt::ImprimanteQt(Sortie sortie) : sortie_(sortie), police_(policeParDefaut()) {}
+
+ImprimanteQt::~ImprimanteQt()
+{
+    if (peintre_ && peintre_->isActive())
+        peintre_->end();
+}
+
+void ImprimanteQt::setNomPolice(const QString& nom)
+{
+    police_.setFamily(nom);
+    if (peintre_)
+        peintre_->setFont(police_);
+}
+
+void ImprimanteQt::setTaillePolice(double points)
+{
+    police_.setPointSizeF(points);
+    if (peintre_)
+        peintre_->setFont(police_);
+}
+
+void ImprimanteQt::setGras(bool gras)
+{
+    police_.setBold(gras);
+    if (peintre_)
+        peintre_->setFont(police_);
+}
+
+void ImprimanteQt::setCouleur(const QColor& couleur)
+{
+    couleur_ = couleur;
+    if (peintre_)
+        peintre_->setPen(couleur_);
+}
+
+void ImprimanteQt::nommerDocument(const QString& nom)
+{
+    nomDocument_ = nom;
+}
+
+void ImprimanteQt::preparerImprimante()
+{
+    if (imprimante_)
+        return;
+    imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (sortie_ == Sortie::Systeme && !QPrinterInfo::defaultPrinter().isNull())
+        imprimante_->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    else
+        imprimante_->setOutputFormat(QPrinter::PdfFormat);
+    // Qt's default paper depends on the system; the layouts are made for A4.
+    imprimante_->setPageSize(QPageSize(QPageSize::A4));
+}
+
+bool ImprimanteQt::commencer()
+{
+    if (peintre_)
+        return peintre_->isActive();
+    preparerImprimante();
+    imprimante_->setDocName(nomDocument_.isEmpty() ? u"Carnet"_s : nomDocument_);
+    if (imprimante_->outputFormat() == QPrinter::PdfFormat) {
+        const QString nom = nomFichierSur(nomDocument_.isEmpty() ? u"Impression"_s : nomDocument_);
+        fichierPdf_ = QDir::current().absoluteFilePath(nom + u".pdf"_s);
+        imprimante_->setOutputFileName(fichierPdf_);
+    }
+    peintre_ = std::make_unique<QPainter>();
+    if (!peintre_->begin(imprimante_.get())) {
+        erreur_ = imprimante_->outputFormat() == QPrinter::PdfFormat
+            ? u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(fichierPdf_))
+            : u"L'imprimante « %1 » n'est pas prête."_s.arg(imprimante_->printerName());
+        return false;
+    }
+    peintre_->setFont(police_);
+    peintre_->setPen(couleur_);
+    y_ = 0;
+    return true;
+}
+
+double ImprimanteQt::enPoints(double twips) const
+{
+    return twips * imprimante_->resolution() / 1440.0;
+}
+
+void ImprimanteQt::imprimerLigne(const QList<MorceauLigne>& morceaux)
+{
+    if (!commencer())
+        return;
+    const QFontMetricsF fm(police_, imprimante_.get());
+    const double hauteurPage = imprimante_->pageLayout().paintRectPixels(imprimante_->resolution()).height();
+    if (y_ + fm.height() > hauteurPage)
+        nouvellePage();
+    const double colonne = fm.averageCharWidth();
+    double x = 0;
+    for (const MorceauLigne& m : morceaux) {
+        x = std::max(x, (std::max(m.colonne, 1) - 1) * colonne);
+        peintre_->drawText(QPointF(x, y_ + fm.ascent()), m.texte);
+        x += fm.horizontalAdvance(m.texte);
+    }
+    y_ += fm.height();
+}
+
+void ImprimanteQt::dessinerImage(const QImage& image, double x, double y, double largeur,
+                                 double hauteur)
+{
+    if (image.isNull() || !commencer())
+        return;
+    peintre_->drawImage(QRectF(enPoints(x), enPoints(y), enPoints(largeur), enPoints(hauteur)), image);
+}
+
+void ImprimanteQt::nouvellePage()
+{
+    if (!commencer())
+        return;
+    imprimante_->newPage();
+    y_ = 0;
+}
+
+ResultatImpression ImprimanteQt::finDocument()
+{
+    ResultatImpression r;
+    if (!peintre_) {
+        // Nothing was printed: there is no job to send.
+        return r;
+    }
+    const bool actif = peintre_->isActive();
+    if (actif)
+        peintre_->end();
+    peintre_.reset();
+    r.reussi = actif && erreur_.isEmpty();
+    r.erreur = erreur_;
+    if (imprimante_->outputFormat() == QPrinter::PdfFormat && r.reussi)
+        r.fichierPdf = fichierPdf_;
+    erreur_.clear();
+    fichierPdf_.clear();
+    return r;
+}
+
+double ImprimanteQt::largeurTexte(const QString& texte)
+{
+    preparerImprimante();
+    const QFontMetricsF fm(police_, imprimante_.get());
+    return fm.horizontalAdvance(texte) * 1440.0 / imprimante_->resolution();
+}

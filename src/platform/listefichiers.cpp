@@ -1,0 +1,33 @@
+#include "platform/listefichiers.h"
+
+#include "platform/fichiers.h"
+
+ListeFichiers::ListeFichiers(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int ligne) {
+        if (!remplissage_ && ligne >= 0)
+            Q_EMIT Click();
+    });
+}
+
+void ListeFichiers::Refresh()
+{
+    remplissage_ = true;
+    clear();
+    addItems(listerFichiers(dossier_, motifs_));
+    setCurrentRow(-1);
+    remplissage_ = false;
+}
+
+QString ListeFichiers::FileName() const
+{
+    const QListWidgetItem* i = currentItem();
+    return i ? i->text() : QString();
+}
+
+QString ListeFichiers::List(int i) const
+{
+    const QListWidgetItem* it = item(i);
+    return it ? it->text() : QString();
+}

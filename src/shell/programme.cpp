@@ -1,0 +1,39 @@
+#include "shell/programme.h"
+
+#include <QVariant>
+
+Services Services::qt()
+{
+    Services s;
+    s.dialogues = std::make_unique<DialoguesQt>();
+    s.systeme = std::make_unique<SystemeQt>();
+    s.imprimante = std::make_unique<ImprimanteQt>();
+    return s;
+}
+
+Programme::Programme(Services services, QString dossierProgramme)
+    : services_(std::move(services)), dossierProgramme_(std::move(dossierProgramme))
+{
+}
+
+Programme::~Programme()
+{
+    for (const QPointer<QWidget>& w : vivantes_)
+        delete w.data();
+    donnees.fermerBase();
+}
+
+QWidget* Programme::vivante(const char* classe) const
+{
+    for (const QPointer<QWidget>& w : vivantes_) {
+        if (w && w->inherits(classe) && !w->property("decharge").toBool())
+            return w.data();
+    }
+    return nullptr;
+}
+
+void Programme::activerMenu(bool actif)
+{
+    if (QWidget* menu = vivante("KalDepart"))
+        menu->setEnabled(actif);
+}
