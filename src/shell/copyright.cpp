@@ -3,6 +3,7 @@
 #include "platform/boiteimage.h"
 #include "platform/fichiers.h"
 #include "platform/twips.h"
+#include "shell/images.h"
 #include "shell/kalcreer.h"
 #include "shell/kaldepart.h"
 #include "shell/programme.h"
@@ -62,6 +63,7 @@ void Programme::demarrer()
 Fond::Fond(Programme& programme) : FenetreKal(programme)
 {
     Image1 = controle<BoiteImage>("Image1", 0, 0, 12000, 9000);
+    Image1->setImage(paysageFond());
 }
 
 void Fond::Form_Load()
@@ -85,6 +87,7 @@ Copyright::Copyright(Programme& programme) : FenetreKal(programme)
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Plain);
     imgLogo = controle<BoiteImage>("imgLogo", 180, 240, 3795, 3165, Frame1);
+    imgLogo->setImage(logoCarnet());
 
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
     lblProductName = etiquette(controle<QLabel>("lblProductName", 5355, 360, 1950, 540, Frame1), 24, Bleu, centre);

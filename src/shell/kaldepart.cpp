@@ -4,6 +4,7 @@
 #include "platform/fichiers.h"
 #include "platform/listefichiers.h"
 #include "shell/aidecarnet.h"
+#include "shell/images.h"
 #include "shell/kalcreer.h"
 #include "shell/kalsupprime.h"
 #include "shell/kaltexte.h"
@@ -12,6 +13,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,6 +63,8 @@ KalDepart::KalDepart(Programme& programme) : FenetreKal(programme)
     Label1 = controle<QLabel>("Label1", 4373, 638, 3135, 255);
     File1 = controle<ListeFichiers>("File1", 3983, 2430, 3915, 3450);
     Image1 = controle<BoiteImage>("Image1", 3983, 2393, 3915, 3765);
+    Image1->setImage(logoCarnet());
+    setWindowIcon(QIcon(QPixmap::fromImage(Image1->image())));
     Label2 = controle<QLabel>("Label2", 4373, 7658, 3135, 255);
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(File1), static_cast<QWidget*>(Label2)})
         couleurs(w, VertClair, Bleu);
