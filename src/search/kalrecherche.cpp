@@ -6,11 +6,13 @@
 #include "platform/lignes.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
+#include "print/impression.h"
 #include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
@@ -84,6 +86,7 @@ KalRecherche::KalRecherche(Programme& programme) : FenetreKal(programme)
     couleurs(Text4, VertClair, Bleu);
 
     Text7->KeyPress = [this](int& code) { Text7_KeyPress(code); };
+    Text8->KeyPress = [this](int& code) { Text8_KeyPress(code); };
     connect(MSFlexGrid1, &Grille::Click, this, &KalRecherche::MSFlexGrid1_Click);
     connect(Imprime, &QAction::triggered, this, &KalRecherche::Imprime_Click);
     connect(Autre, &QAction::triggered, this, &KalRecherche::Autre_Click);
@@ -236,6 +239,40 @@ void KalRecherche::Imprime_Click()
     Text8->show();
     Text8->setTexte(u"I"_s);
     Text8->setFocus();
+}
+
+void KalRecherche::Text8_KeyPress(int& KeyAscii)
+{
+    KeyAscii = majusculeTouche(KeyAscii);
+    if (KeyAscii != 13)
+        return;
+    KeyAscii = 0;
+    if (!choisitImprimante(Text8->texte())) {
+        const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(),
+                                      Text4->texte(), Vin, List1, List2};
+        if (const std::optional<QString> erreur = ExporterTexte(prog, recette))
+            prog.dialogues().message(this, *erreur, titreProgramme());
+        Lire();
+        return;
+    }
+    Donnees& d = prog.donnees;
+    d.ImpTitre = Text1->texte().trimmed();
+    d.ImpTempPrepa = Text2->texte().trimmed();
+    d.ImpTempCuisson = Text3->texte().trimmed();
+    d.ImpDifficulte = Text4->texte().trimmed();
+    d.ImpVin = Vin.trimmed();
+    d.ImpOrigine = 1;
+    const ResultatImpression r = ImprimeFiche(prog, Image1->image(), List1, List2);
+    if (!r.reussi)
+        prog.dialogues().message(
+            this, r.erreur.isEmpty() ? u"L'IMPRESSION DE LA FICHE A ÉCHOUÉ."_s : r.erreur, titreProgramme());
+    else if (!r.fichierPdf.isEmpty())
+        prog.dialogues().message(this,
+                                 u"AUCUNE IMPRIMANTE : LA FICHE EST ENREGISTRÉE DANS LE FICHIER "_s
+                                     + QDir::toNativeSeparators(r.fichierPdf),
+                                 titreProgramme());
+    Image1->vider();
+    Lire();
 }
 
 void KalRecherche::Autre_Click()

@@ -25,6 +25,7 @@ public:
     void Text7_KeyPress(int& KeyAscii);
     void MSFlexGrid1_Click();
     void Imprime_Click();
+    void Text8_KeyPress(int& KeyAscii);
     void Autre_Click();
     void Retour_Click();
 
