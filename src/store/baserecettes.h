@@ -3,6 +3,8 @@
 // the windows need is one statement or one transaction; results come back in
 // table order (ascending Numero, ties by rowid).
 
+#include "store/sqlite.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +12,6 @@
 #include <optional>
 #include <stdexcept>
 #include <vector>
-
-struct sqlite3;
 
 // One row of Cuisine. Every field is text but Numero; absent values read as "".
 struct Fiche {
@@ -48,8 +48,8 @@ private:
 };
 
 enum class FormatFichier {
-    Carnet,   // SQLite with our application_id (or a plain SQLite base holding Cuisine)
-    Sqlite,   // SQLite, but not recognisably ours
+    Carnet,   // SQLite with our application_id
+    Sqlite,   // another SQLite file (opened when it holds a proper Cuisine)
     Jet,      // Microsoft Access 97..2003
     Ace,      // Microsoft Access 2007 and later
     Vide,     // zero bytes
@@ -119,8 +119,12 @@ public:
     // `codes`, table order inside each group; one query.
     std::vector<LigneTrouvee> listerParCategories(const QStringList& codes);
 
+    // The 32-bit tag of our bases (PRAGMA application_id) and the schema version.
+    static constexpr int kApplicationId = 0x43524E54;  // "CRNT"
+    static constexpr int kVersionSchema = 1;
+
 private:
-    BaseRecettes(sqlite3* db, QString chemin);
-    sqlite3* db_;
+    BaseRecettes(sqlite::Database db, QString chemin);
+    sqlite::Database db_;
     QString chemin_;
 };

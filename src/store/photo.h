@@ -8,7 +8,9 @@
 // file of that name exists in another letter case, that file's path.
 QString cheminPhoto(const QString& dossierProgramme, const QString& titre);
 
-// Path written when a card is saved: the title as typed + ".JPG".
+// Path written when a card is saved: the title as typed + ".JPG"; when the
+// photograph exists already in another letter case, that file's path, so the
+// new picture replaces it as it would on a case-insensitive disk.
 QString cheminPhotoEcrite(const QString& dossierProgramme, const QString& titre);
 
 // Path removed when a card is deleted: "Images/" + title + ".jpg" relative to
