@@ -48,7 +48,7 @@ protected:
 
 TEST_F(Access, LesDeuxFormatsDonnentExactementLesLignesAttendues)
 {
-    for (const QString fichier : {u"cuisine.mdb"_s, u"cuisine97.mdb"_s}) {
+    for (const QString& fichier : {u"cuisine.mdb"_s, u"cuisine97.mdb"_s}) {
         QFile attendu(Fixtures + fichier + u".expected.json"_s);
         ASSERT_TRUE(attendu.open(QIODevice::ReadOnly));
         const QList<QByteArray> objets = attendu.readAll().trimmed().split('\n');
@@ -98,7 +98,7 @@ TEST_F(Access, LaConversionGardeLOriginalEtOuvreLaBase)
 
 TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
 {
-    for (const QString fichier : {u"DateTestDatabase.mdb"_s, u"ASampleDatabase.accdb"_s,
+    for (const QString& fichier : {u"DateTestDatabase.mdb"_s, u"ASampleDatabase.accdb"_s,
                                   u"null-usage-map.mdb"_s, u"hang-catalog-loop.mdb"_s}) {
         SCOPED_TRACE(fichier.toStdString());
         const QString base = copier(fichier, u"ESSAI.mdb"_s);
