@@ -275,7 +275,7 @@ void legumes(QPainter& p, Alea& a)
     herbes(p, a, 20);
 }
 
-void ramequin(QPainter& p, Alea& a, QColor sauce)
+void ramequin(QPainter& p, Alea& a, QColor sauce, bool persil)
 {
     p.setBrush(QColor(235, 235, 240));
     p.setPen(QPen(QColor(170, 170, 180), 2));
@@ -289,7 +289,7 @@ void ramequin(QPainter& p, Alea& a, QColor sauce)
     p.setBrush(QColor(255, 255, 255, 120));
     p.drawEllipse(Centre - QPointF(25, 15), 18, 6);
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 14; ++i) {
+    for (int i = persil ? 14 : 0; i > 0; --i) {
         p.setBrush(QColor(40, a.entier(100, 150), 40));
         p.drawEllipse(Centre + QPointF(a.entre(-50, 50), a.entre(-30, 32)), 2, 1.5);
     }
@@ -389,7 +389,8 @@ QImage photoRecette(const QString& categorie, const QString& titre)
         assiette(p, a);
         const QStringList viandes = {u"AGN"_s, u"BOE"_s, u"VEA"_s, u"POR"_s, u"GIB"_s, u"LAP"_s, u"COQ"_s, u"PLA"_s};
         if (enRamequin) {
-            ramequin(p, a, chocolat ? nuance(a, QColor(90, 50, 30), 5) : nuance(a, QColor(200, 130, 40), 10));
+            ramequin(p, a, chocolat ? nuance(a, QColor(90, 50, 30), 5) : nuance(a, QColor(200, 130, 40), 10),
+                     categorie != u"DES"_s);
         } else if (viandes.contains(categorie)) {
             // Dark wine sauces for beef and game, lighter ones for white meat.
             const bool blanche = categorie == u"VEA"_s || categorie == u"LAP"_s;
@@ -408,7 +409,7 @@ QImage photoRecette(const QString& categorie, const QString& titre)
         } else if (categorie == u"NOU"_s) {
             barres(p, a, nuance(a, QColor(245, 235, 210), 6));
         } else if (categorie == u"SAU"_s || categorie == u"FON"_s || categorie == u"BEU"_s) {
-            ramequin(p, a, nuance(a, QColor(240, 200, 90), 20));
+            ramequin(p, a, nuance(a, QColor(240, 200, 90), 8), true);
         } else if (categorie == u"MAG"_s) {
             fromages(p, a, nuance(a, QColor(245, 210, 100), 8));
         } else if (categorie == u"VIT"_s || categorie == u"FOI"_s) {
