@@ -580,3 +580,36 @@ std::vector<LigneTrouvee> BaseRecettes::listerParCategories(const QStringList& c
         return lignes;
     });
 }
+
+std::vector<Fiche> BaseRecettes::toutesLesFiches()
+{
+    return proteger(chemin_, [&] {
+        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine ORDER BY Numero, rowid");
+        std::vector<Fiche> fiches;
+        while (st.etape())
+            fiches.push_back(lireFiche(st));
+        return fiches;
+    });
+}
+
+void BaseRecettes::importer(const std::vector<Fiche>& fiches)
+{
+    proteger(chemin_, [&] {
+        sqlite::Transaction transaction(db_);
+        sqlite::Statement ajout(db_, "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        for (const Fiche& f : fiches) {
+            ajout.lier(1, std::int64_t{f.numero});
+            ajout.lier(2, f.categorie);
+            ajout.lier(3, f.titre);
+            ajout.lier(4, f.tempPrepa);
+            ajout.lier(5, f.tempCuisson);
+            ajout.lier(6, f.difficulte);
+            ajout.lier(7, f.ingrediant);
+            ajout.lier(8, f.preparation);
+            ajout.lier(9, f.vin);
+            ajout.etape();
+            ajout.reinitialiser();
+        }
+        transaction.valider();
+    });
+}
