@@ -14,8 +14,10 @@
 #include "shell/kaltexte.h"
 #include "shell/programme.h"
 #include "store/catalogue.h"
+#include "store/legacy.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -181,10 +183,32 @@ void KalDepart::Lire()
     show();
 }
 
+bool KalDepart::convertirAccess(const QString& nom)
+{
+    if (!prog.dialogues().question(this,
+                                   u"« %1 » est une base Microsoft Access. Voulez-vous la convertir "
+                                   "au format de ce programme ? L'original sera gardé à côté."_s.arg(nom),
+                                   u"CONVERSION"_s))
+        return false;
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString original = convertirBaseAccess(prog.importeur, nom);
+        QApplication::restoreOverrideCursor();
+        prog.dialogues().message(this, u"La base « %1 » a été convertie. L'original est gardé sous le nom « %2 »."_s.arg(nom, original));
+        return true;
+    } catch (const ErreurBase& e) {
+        QApplication::restoreOverrideCursor();
+        prog.dialogues().message(this, e.message());
+        return false;
+    }
+}
+
 void KalDepart::File1_Click()
 {
     const QString nom = File1->FileName();
     if (nom.isEmpty())
+        return;
+    if (BaseRecettes::reconnaitre(nom) == FormatFichier::Jet && !convertirAccess(nom))
         return;
     // The base becomes current only once it has opened and counted: a refused
     // file leaves the previous state and the list as they were.

@@ -115,6 +115,8 @@ public:
     static QUrl adresseSite();
 
 private:
+    // A Microsoft Access base, converted with the user's leave; false when it stays as it was.
+    bool convertirAccess(const QString& nom);
     // What every category entry does, for the catalogue row of that entry.
     void categorie(const char* controle);
     // The entries that need an open base, sub-menus by their menu entry.

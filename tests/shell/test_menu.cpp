@@ -17,6 +17,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
@@ -348,6 +350,40 @@ TEST_F(Menu, SansAucuneBaseLeMenuCedeLaPlaceALaCreation)
     EXPECT_FALSE(p.kalDepart);
     ASSERT_TRUE(p.kalCreer);
     EXPECT_TRUE(p.kalCreer->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+const QString FixturesAccess = QStringLiteral(CARNET_SHARED_DIR "/fixtures/legacy/");
+
+TEST_F(Menu, UneBaseAccessEstConvertieAvecLAccordDeLUtilisateur)
+{
+    if (!QFileInfo::exists(FixturesAccess))
+        GTEST_SKIP() << "no legacy fixtures";
+    ASSERT_TRUE(QFile::copy(FixturesAccess + u"cuisine.mdb"_s, chemin(u"VIEILLE.mdb"_s)));
+    QFile(chemin(u"VIEILLE.mdb"_s)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray avant = contenu(chemin(u"VIEILLE.mdb"_s));
+    KalDepart& m = menu();
+
+    // No: nothing changes and the list stays.
+    dialogues->reponses = {false};
+    choisir(m, u"VIEILLE.mdb"_s);
+    ASSERT_EQ(dialogues->questions.size(), 1);
+    EXPECT_EQ(dialogues->questions.last().titre, u"CONVERSION"_s);
+    EXPECT_EQ(contenu(chemin(u"VIEILLE.mdb"_s)), avant);
+    EXPECT_FALSE(m.File1->isHidden());
+    EXPECT_FALSE(prog->donnees.BaseDonnees);
+
+    // Yes: converted, the original kept beside it, the base open.
+    dialogues->reponses = {true};
+    m.File1->setCurrentRow(-1);
+    choisir(m, u"VIEILLE.mdb"_s);
+    EXPECT_EQ(contenu(chemin(u"VIEILLE.mdb.jet"_s)), avant);
+    ASSERT_TRUE(prog->donnees.BaseDonnees);
+    EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  3"_s);
+    EXPECT_TRUE(m.File1->isHidden());
 }
 
 }  // namespace
