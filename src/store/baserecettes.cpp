@@ -98,6 +98,22 @@ int versInt(std::int64_t v)
     return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
 }
 
+const char* const Insertion = "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
+
+// Binds a record to Insertion, under `numero`.
+void lierFiche(sqlite::Statement& st, std::int64_t numero, const Fiche& f)
+{
+    st.lier(1, numero);
+    st.lier(2, f.categorie);
+    st.lier(3, f.titre);
+    st.lier(4, f.tempPrepa);
+    st.lier(5, f.tempCuisson);
+    st.lier(6, f.difficulte);
+    st.lier(7, f.ingrediant);
+    st.lier(8, f.preparation);
+    st.lier(9, f.vin);
+}
+
 Fiche lireFiche(const sqlite::Statement& st)
 {
     Fiche f;
@@ -479,16 +495,8 @@ std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
             if (doublon.etape())
                 return std::nullopt;
         }
-        sqlite::Statement ajout(db_, "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-        ajout.lier(1, numero);
-        ajout.lier(2, fiche.categorie);
-        ajout.lier(3, fiche.titre);
-        ajout.lier(4, fiche.tempPrepa);
-        ajout.lier(5, fiche.tempCuisson);
-        ajout.lier(6, fiche.difficulte);
-        ajout.lier(7, fiche.ingrediant);
-        ajout.lier(8, fiche.preparation);
-        ajout.lier(9, fiche.vin);
+        sqlite::Statement ajout(db_, Insertion);
+        lierFiche(ajout, numero, fiche);
         ajout.etape();
         transaction.valider();
         return static_cast<int>(numero);
@@ -596,17 +604,9 @@ void BaseRecettes::importer(const std::vector<Fiche>& fiches)
 {
     proteger(chemin_, [&] {
         sqlite::Transaction transaction(db_);
-        sqlite::Statement ajout(db_, "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        sqlite::Statement ajout(db_, Insertion);
         for (const Fiche& f : fiches) {
-            ajout.lier(1, std::int64_t{f.numero});
-            ajout.lier(2, f.categorie);
-            ajout.lier(3, f.titre);
-            ajout.lier(4, f.tempPrepa);
-            ajout.lier(5, f.tempCuisson);
-            ajout.lier(6, f.difficulte);
-            ajout.lier(7, f.ingrediant);
-            ajout.lier(8, f.preparation);
-            ajout.lier(9, f.vin);
+            lierFiche(ajout, f.numero, f);
             ajout.etape();
             ajout.reinitialiser();
         }
