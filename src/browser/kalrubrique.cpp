@@ -65,14 +65,6 @@ bool estIgnore(const QString& texte)
 constexpr int LignesParPage = 54;
 constexpr int ColonneListe = 10;
 
-QFont policeSansSerif(double points)
-{
-    QFont f(u"MS Sans Serif"_s);
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
 }  // namespace
 
 KalRubrique::KalRubrique(Programme& programme) : FenetreKal(programme)
@@ -109,10 +101,10 @@ KalRubrique::KalRubrique(Programme& programme) : FenetreKal(programme)
     setFond(VertClair);
     for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
         couleurs(l, VertClair, Bleu);
-        l->setFont(policeSansSerif(9.75));
+        l->setFont(sansSerif(9.75));
     }
     for (Texte* t : {Text1, Text2, Text3}) {
-        t->setFont(policeSansSerif(9.75));
+        t->setFont(sansSerif(9.75));
         t->setReadOnly(true);
     }
     QFont symboles = Text4->font();
@@ -120,7 +112,7 @@ KalRubrique::KalRubrique(Programme& programme) : FenetreKal(programme)
     Text4->setFont(symboles);
     Text4->setReadOnly(true);
     for (TexteMulti* t : {Text5, Text6}) {
-        t->setFont(policeSansSerif(8.25));
+        t->setFont(sansSerif(8.25));
         t->setReadOnly(true);
     }
     for (QWidget* w : std::initializer_list<QWidget*>{Text1, Text2, Text3, Text4, Text5, Text6})

@@ -29,14 +29,6 @@ const QColor Rose(255, 192, 255);
 const QColor Bleu(0, 0, 255);
 const QString LegendeBoisson = u"Boisson conseiller"_s;
 
-QFont sansSerif(double points)
-{
-    QFont f(u"MS Sans Serif"_s);
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
 }  // namespace
 
 KalGeneral::KalGeneral(Programme& p) : FenetreKal(p)

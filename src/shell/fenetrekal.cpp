@@ -45,6 +45,14 @@ void FenetreKal::couleurs(QWidget* w, const QColor& fond, const QColor& texte)
     w->setAutoFillBackground(true);
 }
 
+QFont FenetreKal::sansSerif(double points)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
 void FenetreKal::setFond(const QColor& fond)
 {
     QPalette p = palette();

@@ -4,6 +4,7 @@
 // geometry in twips.
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
@@ -40,6 +41,8 @@ protected:
     QAction* entreeMenu(const char* nom, const QString& legende);
 
     static void couleurs(QWidget* w, const QColor& fond, const QColor& texte);
+    // The windows' design font, "MS Sans Serif" bold at that size.
+    static QFont sansSerif(double points);
     void setFond(const QColor& fond);
 
     // The usual creation of a rescaled window: 12000 x 9000 twips at the top
