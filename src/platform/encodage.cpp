@@ -45,7 +45,8 @@ char encoder1252Caractere(char16_t u)
 
 QString decoderTexte(const QByteArray& octets)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut at the end is an error, not pending input.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString texte = utf8.decode(octets);
     if (!utf8.hasError())
         return texte;

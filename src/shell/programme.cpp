@@ -12,7 +12,9 @@ Services Services::qt()
 }
 
 Programme::Programme(Services services, QString dossierProgramme)
-    : services_(std::move(services)), dossierProgramme_(std::move(dossierProgramme))
+    : importeur(dossierProgramme + QStringLiteral("/carnet-import")),
+      services_(std::move(services)),
+      dossierProgramme_(std::move(dossierProgramme))
 {
 }
 

@@ -54,6 +54,8 @@ public:
     QString dossierProgramme() const { return dossierProgramme_; }
 
     int intervalleSplash = 150;  // milliseconds between two ticks of the splash
+    // The helper program that reads Microsoft Access bases, beside the executable.
+    QString importeur;
 
     QPointer<Copyright> copyright;
     QPointer<Fond> fond;

@@ -39,7 +39,7 @@ const char* const kSchema =
     "BEGIN;"
     "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT,"
     " Difficulte TEXT, Ingrediant TEXT, Preparation TEXT, Vin TEXT);"
-    "CREATE INDEX Cuisine_Categorie ON Cuisine (Categorie, Numero);"
+    "CREATE INDEX Cuisine_Categorie ON Cuisine (Categorie);"
     "CREATE INDEX Cuisine_Titre ON Cuisine (Titre);"
     "CREATE INDEX Cuisine_Numero ON Cuisine (Numero);"
     "PRAGMA application_id = 1129467476;"  // BaseRecettes::kApplicationId
@@ -234,7 +234,9 @@ void verifierBase(sqlite::Database& db, const QString& chemin)
         sqlite::Transaction essai(db, sqlite::Transaction::Mode::Immediate);
     }
     // journal_mode also turns a base left in WAL mode back into one file.
-    db.executer("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL");
+    // A larger page cache than the 2 MiB default: a renumbering rewrites every
+    // row after the deleted one.
+    db.executer("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cache_size=-32768");
 }
 
 }  // namespace
@@ -272,14 +274,17 @@ FormatFichier BaseRecettes::reconnaitre(const QString& chemin)
 std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
 {
     const QString f = guillemets(nom(chemin));
+    if (QFileInfo(chemin).isFile()) {
+        QFile lecture(chemin);
+        if (!lecture.open(QIODevice::ReadOnly))
+            throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + lecture.errorString() + u"."_s);
+    }
     switch (reconnaitre(chemin)) {
     case FormatFichier::Absent:
         throw ErreurBase(u"Le fichier "_s + f + u" est introuvable."_s);
     case FormatFichier::Vide:
         throw ErreurBase(u"Le fichier "_s + f + u" est vide : ce n'est pas une base de recettes."_s);
     case FormatFichier::Inconnu:
-        if (QFileInfo(chemin).isFile() && !QFileInfo(chemin).isReadable())
-            throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu."_s);
         throw ErreurBase(u"Le fichier "_s + f + u" n'est pas une base de recettes."_s);
     case FormatFichier::Jet:
     case FormatFichier::Ace:
@@ -573,5 +578,38 @@ std::vector<LigneTrouvee> BaseRecettes::listerParCategories(const QStringList& c
         while (st.etape())
             lignes.push_back({versInt(st.entier(0)), st.texte(1), st.texte(2)});
         return lignes;
+    });
+}
+
+std::vector<Fiche> BaseRecettes::toutesLesFiches()
+{
+    return proteger(chemin_, [&] {
+        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine ORDER BY Numero, rowid");
+        std::vector<Fiche> fiches;
+        while (st.etape())
+            fiches.push_back(lireFiche(st));
+        return fiches;
+    });
+}
+
+void BaseRecettes::importer(const std::vector<Fiche>& fiches)
+{
+    proteger(chemin_, [&] {
+        sqlite::Transaction transaction(db_);
+        sqlite::Statement ajout(db_, "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        for (const Fiche& f : fiches) {
+            ajout.lier(1, std::int64_t{f.numero});
+            ajout.lier(2, f.categorie);
+            ajout.lier(3, f.titre);
+            ajout.lier(4, f.tempPrepa);
+            ajout.lier(5, f.tempCuisson);
+            ajout.lier(6, f.difficulte);
+            ajout.lier(7, f.ingrediant);
+            ajout.lier(8, f.preparation);
+            ajout.lier(9, f.vin);
+            ajout.etape();
+            ajout.reinitialiser();
+        }
+        transaction.valider();
     });
 }

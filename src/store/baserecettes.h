@@ -119,6 +119,13 @@ public:
     // `codes`, table order inside each group; one query.
     std::vector<LigneTrouvee> listerParCategories(const QStringList& codes);
 
+    // Every record, every field, in table order.
+    std::vector<Fiche> toutesLesFiches();
+
+    // Appends records as they are, numbers included (a converted base keeps
+    // its numbering), in one transaction.
+    void importer(const std::vector<Fiche>& fiches);
+
     // The 32-bit tag of our bases (PRAGMA application_id) and the schema version.
     static constexpr int kApplicationId = 0x43524E54;  // "CRNT"
     static constexpr int kVersionSchema = 1;

@@ -94,6 +94,12 @@ bool Statement::etape()
     throw Erreur(sqlite3_extended_errcode(db_.get()), sqlite3_errmsg(db_.get()));
 }
 
+void Statement::reinitialiser()
+{
+    sqlite3_reset(st_);
+    sqlite3_clear_bindings(st_);
+}
+
 std::int64_t Statement::entier(int colonne) const
 {
     return sqlite3_column_int64(st_, colonne);

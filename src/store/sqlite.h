@@ -63,6 +63,8 @@ public:
 
     // True when a row is available, false when the statement is done.
     bool etape();
+    // Ready to run again with new parameters.
+    void reinitialiser();
 
     std::int64_t entier(int colonne) const;
     QString texte(int colonne) const;  // NULL reads as ""

@@ -136,6 +136,7 @@ Programme& DossierProgramme::programme(bool imprimantePdf)
     }
     prog = std::make_unique<Programme>(std::move(s), dossier.path());
     prog->intervalleSplash = 1;
+    prog->importeur = QStringLiteral(CARNET_BUILD_DIR "/carnet-import");
     prog->zoom.MesurerEcran(systeme->taille);
     return *prog;
 }

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The real program in a real X window: starts carnet under Xvfb in a demo
+# program folder and checks that it gets past the splash to a full-screen
+# main menu window. Leaves a screenshot in the build folder.
+set -euo pipefail
+construction=$1
+dossier=$(mktemp -d)
+trap 'rm -rf "$dossier"' EXIT
+"$construction/carnet-demo" "$dossier" >/dev/null
+cp "$construction/carnet" "$dossier/"
+
+cat > "$dossier/essai.sh" <<'EOS'
+set -euo pipefail
+cd "$1"
+CARNET_INTERVALLE_SPLASH=10 ASAN_OPTIONS=detect_leaks=0 ./carnet &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+# The splash (8895 x 4920 twips, about 593 x 328 px) comes first, then the
+# main menu, sized to the screen less its margins.
+for _ in $(seq 1 100); do
+    sleep 0.2
+    kill -0 $pid || { echo "carnet ended early"; exit 1; }
+    for w in $(xdotool search --onlyvisible --class carnet 2>/dev/null); do
+        largeur=$(xwininfo -id "$w" | awk '/Width:/ {print $2}')
+        if [ "${largeur:-0}" -ge 1000 ]; then
+            sleep 0.5
+            import -window root "$2/fenetre_reelle.png"
+            kill -0 $pid
+            echo "main menu window $w, width $largeur"
+            exit 0
+        fi
+    done
+done
+echo "no main menu window after 20 s"
+exit 1
+EOS
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$dossier/essai.sh" "$dossier" "$construction"

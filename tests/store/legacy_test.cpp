@@ -1,0 +1,151 @@
+#include "store/legacy.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Fixtures = QStringLiteral(CARNET_SHARED_DIR "/fixtures/legacy/");
+const QString Importeur = QStringLiteral(CARNET_BUILD_DIR "/carnet-import");
+const char* const Champs[] = {"Numero", "Categorie", "Titre", "TempPrepa", "TempCuisson",
+                              "Difficulte", "Ingrediant", "Preparation", "Vin"};
+
+QByteArray empreinte(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+class Access : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo::exists(Fixtures))
+            GTEST_SKIP() << "no legacy fixtures at " << Fixtures.toStdString();
+        ASSERT_TRUE(dossier.isValid());
+    }
+    QString copier(const QString& fixture, const QString& nom)
+    {
+        const QString c = dossier.filePath(nom);
+        EXPECT_TRUE(QFile::copy(Fixtures + fixture, c));
+        QFile(c).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return c;
+    }
+    QTemporaryDir dossier;
+};
+
+TEST_F(Access, LesDeuxFormatsDonnentExactementLesLignesAttendues)
+{
+    for (const QString& fichier : {u"cuisine.mdb"_s, u"cuisine97.mdb"_s}) {
+        QFile attendu(Fixtures + fichier + u".expected.json"_s);
+        ASSERT_TRUE(attendu.open(QIODevice::ReadOnly));
+        const QList<QByteArray> objets = attendu.readAll().trimmed().split('\n');
+        const std::vector<LigneAccess> lignes = lireBaseAccess(Importeur, Fixtures + fichier);
+        ASSERT_EQ(lignes.size(), static_cast<size_t>(objets.size())) << fichier.toStdString();
+        for (size_t r = 0; r < lignes.size(); ++r) {
+            const QJsonObject o = QJsonDocument::fromJson(objets.at(static_cast<qsizetype>(r))).object();
+            for (size_t c = 0; c < 9; ++c) {
+                const QJsonValue v = o.value(QLatin1String(Champs[c]));
+                SCOPED_TRACE(fichier.toStdString() + " row " + std::to_string(r) + " " + Champs[c]);
+                if (v.isNull() || v.isUndefined()) {
+                    EXPECT_FALSE(lignes[r][c].has_value());
+                } else {
+                    ASSERT_TRUE(lignes[r][c].has_value());
+                    const QString texte = v.isDouble() ? QString::number(v.toInteger()) : v.toString();
+                    EXPECT_EQ(*lignes[r][c], texte);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Access, LaConversionGardeLOriginalEtOuvreLaBase)
+{
+    const QString base = copier(u"cuisine.mdb"_s, u"VIEILLE.mdb"_s);
+    const QByteArray avant = empreinte(base);
+    ASSERT_EQ(BaseRecettes::reconnaitre(base), FormatFichier::Jet);
+
+    EXPECT_EQ(convertirBaseAccess(Importeur, base), u"VIEILLE.mdb.jet"_s);
+    EXPECT_EQ(empreinte(dossier.filePath(u"VIEILLE.mdb.jet"_s)), avant);
+    auto ouverte = BaseRecettes::ouvrir(base);
+    ASSERT_EQ(ouverte->compter(), 3);
+    const auto f = ouverte->ficheParNumero(3);
+    ASSERT_TRUE(f.has_value());
+    EXPECT_EQ(f->titre, u"Crème brûlée à la vanille"_s);
+    EXPECT_EQ(f->vin, QString());  // NULL reads as ""
+    EXPECT_TRUE(f->ingrediant.contains(u"\r\n"_s));
+    EXPECT_FALSE(QFileInfo::exists(base + u".conversion"_s));
+
+    // A second original of the same name never overwrites the first.
+    ouverte.reset();
+    QFile::remove(base);
+    copier(u"cuisine97.mdb"_s, u"VIEILLE.mdb"_s);
+    EXPECT_EQ(convertirBaseAccess(Importeur, base), u"VIEILLE.mdb.jet.2"_s);
+    EXPECT_EQ(empreinte(dossier.filePath(u"VIEILLE.mdb.jet"_s)), avant);
+}
+
+TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
+{
+    for (const QString& fichier : {u"DateTestDatabase.mdb"_s, u"ASampleDatabase.accdb"_s,
+                                  u"null-usage-map.mdb"_s, u"hang-catalog-loop.mdb"_s}) {
+        SCOPED_TRACE(fichier.toStdString());
+        const QString base = copier(fichier, u"ESSAI.mdb"_s);
+        const QByteArray avant = empreinte(base);
+        QElapsedTimer chrono;
+        chrono.start();
+        LimitesImport limites;
+        limites.delaiMs = 5000;
+        EXPECT_THROW(convertirBaseAccess(Importeur, base, limites), ErreurBase);
+        EXPECT_LT(chrono.elapsed(), 8000);
+        EXPECT_EQ(empreinte(base), avant);
+        EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"ESSAI.mdb"_s});
+        QFile::remove(base);
+    }
+}
+
+TEST_F(Access, UnImporteurQuiNeFinitPasEstArreteSansDemiBase)
+{
+    const QString base = copier(u"cuisine.mdb"_s, u"LENTE.mdb"_s);
+    const QByteArray avant = empreinte(base);
+    const QString faux = dossier.filePath(u"lent.sh"_s);
+    QFile script(faux);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf 'CARNET-IMPORT 1\\nR\\nT 1\\n1\\n'\nexec sleep 30\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    LimitesImport limites;
+    limites.delaiMs = 500;
+    EXPECT_THROW(convertirBaseAccess(faux, base, limites), ErreurBase);
+    EXPECT_EQ(empreinte(base), avant);
+    EXPECT_FALSE(QFileInfo::exists(base + u".jet"_s));
+    EXPECT_FALSE(QFileInfo::exists(base + u".conversion"_s));
+}
+
+TEST(FluxImport, UnFluxTronqueOuFauxEstRefuse)
+{
+    EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nR\nT 5\nab\n"), ErreurBase);
+    EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nF 1\n"), ErreurBase);
+    EXPECT_THROW(analyserFluxImport("autre chose\n"), ErreurBase);
+    QByteArray neuf = "CARNET-IMPORT 1\nR\n";
+    for (int i = 0; i < 8; ++i)
+        neuf += "T 1\nx\n";
+    neuf += "N\nF 1\n";
+    const auto lignes = analyserFluxImport(neuf);
+    ASSERT_EQ(lignes.size(), 1u);
+    EXPECT_FALSE(lignes[0][8].has_value());
+    EXPECT_EQ(lignes[0][2], u"x"_s);
+}
+
+}  // namespace

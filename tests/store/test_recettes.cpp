@@ -1,0 +1,166 @@
+// Reading and writing recipes: numbering, duplicates, lookups, searches.
+#include "outils.h"
+
+using Recettes = AvecBase;
+
+TEST_F(Recettes, NumerotationDenseApresSuppression)
+{
+    EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"A"_s)), 1);
+    for (const QString& t : {u"B"_s, u"C"_s, u"D"_s, u"E"_s})
+        base->ajouter(fiche(u"AGN"_s, t));
+
+    EXPECT_EQ(base->supprimer(3), u"C"_s);
+    EXPECT_EQ(titres(), (std::vector<QString>{u"A"_s, u"B"_s, u"D"_s, u"E"_s}));
+    EXPECT_EQ(base->ficheParNumero(3)->titre, u"D"_s);
+    EXPECT_FALSE(base->ficheParNumero(5));
+    EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"F"_s)), 5);
+
+    EXPECT_FALSE(base->supprimer(42));
+    EXPECT_EQ(base->compter(), 5);
+}
+
+TEST_F(Recettes, SupprimerLaSeuleRecetteVideLaTable)
+{
+    base->ajouter(fiche(u"DES"_s, u"SEULE"_s));
+    EXPECT_EQ(base->supprimer(1), u"SEULE"_s);
+    EXPECT_EQ(base->compter(), 0);
+    EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"SUIVANTE"_s)), 1);
+}
+
+TEST_F(Recettes, DoublonRefuseDansToutesLesCategories)
+{
+    base->ajouter(fiche(u"DES"_s, u"TARTE"_s));
+    EXPECT_FALSE(base->ajouter(fiche(u"AGN"_s, u"tarte"_s.toUpper())));
+    EXPECT_EQ(base->compter(), 1);
+    // The comparison is exact: nothing is trimmed or folded.
+    EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"TARTE "_s)), 2);
+    EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"Tarte"_s)), 3);
+}
+
+TEST_F(Recettes, ChampsRelusTelsQuEcrits)
+{
+    Fiche f = fiche(u"POI"_s, u"SOLE MEUNIÈRE"_s);
+    f.tempPrepa = u""_s;
+    f.preparation = u"Fariner.\r\nCuire « doucement » — 3 min, œufs’"_s;
+    base->ajouter(f);
+    const Fiche lue = *base->ficheParNumero(1);
+    EXPECT_EQ(lue.numero, 1);
+    EXPECT_EQ(lue.categorie, u"POI"_s);
+    EXPECT_EQ(lue.titre, f.titre);
+    EXPECT_EQ(lue.tempPrepa, u""_s);
+    EXPECT_EQ(lue.tempCuisson, u"?"_s);
+    EXPECT_EQ(lue.vin, u"?"_s);
+    EXPECT_EQ(lue.preparation, f.preparation);
+
+    // Rows written by another program may hold NULLs: they read as "".
+    executerSql(chemin, "INSERT INTO Cuisine (Numero, Categorie) VALUES (2, 'POI')");
+    const Fiche vide = *base->ficheParNumero(2);
+    EXPECT_TRUE(vide.titre.isEmpty());
+    EXPECT_TRUE(vide.vin.isEmpty());
+}
+
+TEST_F(Recettes, ModifierGardeNumeroEtCategorie)
+{
+    base->ajouter(fiche(u"DES"_s, u"A"_s));
+    base->ajouter(fiche(u"DES"_s, u"B"_s));
+    Fiche f = fiche(u"AGN"_s, u"B2"_s);
+    f.vin = u"BORDEAUX"_s;
+    EXPECT_TRUE(base->modifier(2, f));
+    const Fiche lue = *base->ficheParNumero(2);
+    EXPECT_EQ(lue.titre, u"B2"_s);
+    EXPECT_EQ(lue.vin, u"BORDEAUX"_s);
+    EXPECT_EQ(lue.categorie, u"DES"_s);
+    EXPECT_EQ(base->ficheParNumero(1)->titre, u"A"_s);
+    EXPECT_FALSE(base->modifier(3, f));
+}
+
+TEST_F(Recettes, CategorieEnOrdreDeTableEtPositions)
+{
+    base->ajouter(fiche(u"DES"_s, u"D1"_s));
+    base->ajouter(fiche(u"AGN"_s, u"A1"_s));
+    base->ajouter(fiche(u"DES"_s, u"D2"_s));
+    base->ajouter(fiche(u"DES"_s, u"D3"_s));
+
+    EXPECT_EQ(base->compterCategorie(u"DES"_s), 3);
+    EXPECT_EQ(base->compterCategorie(u"des"_s), 0);
+    const auto lignes = base->listerCategorie(u"DES"_s);
+    ASSERT_EQ(lignes.size(), 3u);
+    EXPECT_EQ(lignes[1].numero, 3);
+    EXPECT_EQ(lignes[1].titre, u"D2"_s);
+    EXPECT_TRUE(base->listerCategorie(u"VEA"_s).empty());
+
+    EXPECT_EQ(base->ficheAPosition(u"DES"_s, 1)->titre, u"D1"_s);
+    EXPECT_EQ(base->ficheAPosition(u"DES"_s, 3)->titre, u"D3"_s);
+    EXPECT_FALSE(base->ficheAPosition(u"DES"_s, 4));
+    EXPECT_FALSE(base->ficheAPosition(u"DES"_s, 0));
+}
+
+TEST_F(Recettes, PremiereParTitreAvecDeuxTitresEgaux)
+{
+    base->ajouter(fiche(u"AGN"_s, u"AUTRE"_s));
+    base->ajouter(fiche(u"DES"_s, u"X"_s));
+    // Twins cannot come through ajouter; an older base may hold them.
+    executerSql(chemin,
+                "INSERT INTO Cuisine (Numero, Categorie, Titre, Vin) VALUES (3, 'DES', 'JUMEAU', 'PREMIER');"
+                "INSERT INTO Cuisine (Numero, Categorie, Titre, Vin) VALUES (4, 'AGN', 'JUMEAU', 'SECOND');"
+                "INSERT INTO Cuisine (Numero, Categorie, Titre, Vin) VALUES (5, 'DES', 'JUMEAU', 'TROISIEME');");
+
+    int position = 0;
+    EXPECT_EQ(base->premiereParTitre(u"DES"_s, u"JUMEAU"_s, &position)->vin, u"PREMIER"_s);
+    EXPECT_EQ(position, 2);
+    EXPECT_EQ(base->premiereParTitre(u"AGN"_s, u"JUMEAU"_s, &position)->vin, u"SECOND"_s);
+    EXPECT_EQ(position, 2);
+    EXPECT_EQ(base->premiereParTitre(QString(), u"JUMEAU"_s, &position)->vin, u"PREMIER"_s);
+    EXPECT_EQ(position, 3);
+    EXPECT_FALSE(base->premiereParTitre(u"DES"_s, u"jumeau"_s));
+}
+
+TEST_F(Recettes, RechercheDansLesTitres)
+{
+    for (const QString& t : {u"TARTE DE POMME"_s, u"SOUPE A L'OIGNON"_s, u"TARTE AUX POMMES"_s, u"Tarte fine"_s})
+        base->ajouter(fiche(u"DES"_s, t));
+    executerSql(chemin, "INSERT INTO Cuisine (Numero, Categorie) VALUES (5, 'DES')");  // Titre NULL
+
+    const auto numeros = [&](const QString& mot) {
+        std::vector<int> n;
+        for (const LigneTrouvee& l : base->chercherTitres(mot))
+            n.push_back(l.numero);
+        return n;
+    };
+    EXPECT_EQ(numeros(u"TARTE"_s), (std::vector<int>{1, 3}));
+    EXPECT_EQ(numeros(u"fine"_s), (std::vector<int>{4}));
+    EXPECT_EQ(numeros(u"E DE P"_s), (std::vector<int>{1}));
+    EXPECT_EQ(numeros(u"L'OIGNON"_s), (std::vector<int>{2}));
+    EXPECT_EQ(numeros(u"'); DROP TABLE Cuisine; --"_s), std::vector<int>{});
+    EXPECT_EQ(numeros(QString()), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(base->compter(), 5);
+}
+
+TEST_F(Recettes, ListeParCategoriesDansLOrdreDemande)
+{
+    base->ajouter(fiche(u"DES"_s, u"D1"_s));
+    base->ajouter(fiche(u"AGN"_s, u"A1"_s));
+    base->ajouter(fiche(u"BEU"_s, u"B1"_s));
+    base->ajouter(fiche(u"DES"_s, u"D2"_s));
+    base->ajouter(fiche(u"ZZZ"_s, u"Z1"_s));
+
+    std::vector<QString> t;
+    for (const LigneTrouvee& l : base->listerParCategories({u"AGN"_s, u"VEA"_s, u"DES"_s, u"BEU"_s}))
+        t.push_back(l.categorie + u':' + l.titre);
+    EXPECT_EQ(t, (std::vector<QString>{u"AGN:A1"_s, u"DES:D1"_s, u"DES:D2"_s, u"BEU:B1"_s}));
+    EXPECT_TRUE(base->listerParCategories({}).empty());
+}
+
+TEST_F(Recettes, NumerosSurTrenteDeuxBits)
+{
+    executerSql(chemin,
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000)"
+                " INSERT INTO Cuisine (" "Numero, Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Ingrediant,"
+                " Preparation, Vin) SELECT i, 'DES', 'T' || i, '', '?', 'A', 'x', 'y', '?' FROM n");
+    EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"DERNIERE"_s)), 40001);
+    EXPECT_EQ(base->compter(), 40001);
+    EXPECT_EQ(base->supprimer(1), u"T1"_s);
+    EXPECT_EQ(base->ficheParNumero(40000)->titre, u"DERNIERE"_s);
+    EXPECT_EQ(base->ficheParNumero(32768)->titre, u"T32769"_s);
+    EXPECT_EQ(base->ficheAPosition(u"DES"_s, 40000)->numero, 40000);
+}
