@@ -2,6 +2,10 @@
 
 #include <QApplication>
 
+#ifdef CARNET_TEST_HOOKS
+#include "sonde.h"
+#endif
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -13,6 +17,7 @@ int main(int argc, char** argv)
     const int intervalle = qEnvironmentVariableIntValue("CARNET_INTERVALLE_SPLASH", &ok);
     if (ok && intervalle > 0)
         programme.intervalleSplash = intervalle;
+    installerSonde();
 #endif
     programme.demarrer();
     return QApplication::exec();
