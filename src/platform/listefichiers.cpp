@@ -16,7 +16,9 @@ void ListeFichiers::Refresh()
     remplissage_ = true;
     clear();
     addItems(listerFichiers(dossier_, motifs_));
-    setCurrentRow(-1);
+    // Set through the view, so that taking the focus does not make the first
+    // entry current (which would raise Click without the user choosing).
+    setCurrentIndex(QModelIndex());
     remplissage_ = false;
 }
 

@@ -75,7 +75,8 @@ void Fond::Form_Load()
     // The strip left free at the bottom keeps the task bar visible.
     setTailleFenetreTwips(this, prog.zoom.HauteurEcran - 600, prog.zoom.LargeurEcran - 10);
     prog.zoom.AppliquerZoom(*this);
-    Image1->setGeometry(zone()->rect());
+    // The client area: the window has no menu bar, its surface fills it.
+    setGeometrieTwips(Image1, QRectF(0, 0, width() * TwipsParPixel, height() * TwipsParPixel));
     show();
 }
 

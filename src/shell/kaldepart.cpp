@@ -1,5 +1,8 @@
 #include "shell/kaldepart.h"
 
+#include "backup/kalsauvegarde.h"
+#include "browser/kalrubrique.h"
+#include "card/kalgeneral.h"
 #include "platform/boiteimage.h"
 #include "platform/fichiers.h"
 #include "platform/listefichiers.h"
@@ -140,7 +143,8 @@ KalDepart::KalDepart(Programme& programme) : FenetreKal(programme)
         {Viande, &KalDepart::Viande_Click},     {Verrine, &KalDepart::Verrine_Click},
         {Pain, &KalDepart::Pain_Click},         {Plat, &KalDepart::Plat_Click},
         {Froma, &KalDepart::Froma_Click},       {nougat, &KalDepart::nougat_Click},
-        {Desser, &KalDepart::Desser_Click},     {Base, &KalDepart::Base_Click},
+        {Desser, &KalDepart::Desser_Click},     {Sup, &KalDepart::Sup_Click},
+        {Sauve, &KalDepart::Sauve_Click},       {Base, &KalDepart::Base_Click},
         {Change, &KalDepart::Change_Click},     {Creer, &KalDepart::Creer_Click},
         {Supprimer, &KalDepart::Supprimer_Click}, {Lisez, &KalDepart::Lisez_Click},
         {Site, &KalDepart::Site_Click},         {Quitter, &KalDepart::Quitter_Click},
@@ -243,6 +247,11 @@ void KalDepart::categorie(const char* controle)
             prog.donnees.NomCategorie = QString::fromLatin1(c.nom);
         }
     }
+    // The card window lists the category and shows itself; the introduction
+    // page then hides it until "Suite". A card window that could not load
+    // (its own message said why) leaves the menu usable.
+    if (!prog.charger(prog.kalGeneral))
+        return;
     prog.charger(prog.kalTexte);
     setEnabled(false);
 }
@@ -272,6 +281,19 @@ void KalDepart::Plat_Click() { categorie("Plat"); }
 void KalDepart::Froma_Click() { categorie("Froma"); }
 void KalDepart::nougat_Click() { categorie("nougat"); }
 void KalDepart::Desser_Click() { categorie("Desser"); }
+
+void KalDepart::Sup_Click()
+{
+    setEnabled(false);
+    if (!prog.charger(prog.kalRubrique))
+        setEnabled(true);
+}
+
+void KalDepart::Sauve_Click()
+{
+    if (prog.charger(prog.kalSauvegarde))
+        setEnabled(false);
+}
 
 void KalDepart::Creer_Click()
 {

@@ -1,0 +1,199 @@
+// Creating a base from the template and deleting one, and how both give the
+// main menu back.
+#include "platform/fichiers.h"
+#include "platform/listefichiers.h"
+#include "platform/textes.h"
+#include "shell/kalcreer.h"
+#include "shell/kaldepart.h"
+#include "shell/kalsupprime.h"
+
+#include "environnement.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class Creation : public DossierProgramme {
+protected:
+    void SetUp() override
+    {
+        DossierProgramme::SetUp();
+        creerBase(u"Base.kal"_s);
+    }
+    KalCreer& creation()
+    {
+        Programme& p = programme();
+        p.charger(p.kalCreer);
+        EXPECT_TRUE(p.kalCreer);
+        return *p.kalCreer;
+    }
+    void taper(KalCreer& c, const QString& nom)
+    {
+        c.Text1->setTexte(nom);
+        QTest::mouseClick(c.Command1, Qt::LeftButton);
+    }
+    QStringList fichiers() const { return QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+};
+
+TEST_F(Creation, LeNomEstNettoyeEtLaBaseCreeeDepuisLeModele)
+{
+    KalCreer& c = creation();
+    EXPECT_EQ(c.Label2->text(), u"CREER UNE BASE"_s);
+    EXPECT_EQ(c.Command1->text(), u"OK"_s);
+    QPointer<KalCreer> fenetre(&c);
+    c.Text1->setTexte(u"  Gâteaux.anciens "_s);
+    c.Command1_Click();
+    EXPECT_EQ(fenetre->Text1->texte(), u"GÂTEAUX.ANCIENS"_s);
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"GÂTEAUX.MDB"_s}));
+    EXPECT_EQ(contenu(chemin(u"GÂTEAUX.MDB"_s)), contenu(chemin(u"Base.kal"_s)));
+    EXPECT_EQ(BaseRecettes::ouvrir(chemin(u"GÂTEAUX.MDB"_s))->compter(), 0);
+    // Back to the main menu, which lists the new base.
+    EXPECT_FALSE(prog->kalCreer);
+    ASSERT_TRUE(prog->kalDepart);
+    EXPECT_EQ(prog->kalDepart->File1->List(0), u"GÂTEAUX.MDB"_s);
+}
+
+TEST_F(Creation, UnNomExistantEstRefuseQuelleQueSoitLaCasse)
+{
+    creerBase(u"Tartes.mdb"_s);
+    KalCreer& c = creation();
+    taper(c, u"tartes"_s);
+    EXPECT_EQ(dialogues->dernierMessage(), u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s);
+    EXPECT_EQ(c.Text1->texte(), QString());
+    EXPECT_TRUE(prog->kalCreer);
+    EXPECT_FALSE(prog->kalDepart);
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"Tartes.mdb"_s}));
+}
+
+TEST_F(Creation, UnNomVideOuCommencantParUnPointDonneMDB)
+{
+    taper(creation(), QString());
+    EXPECT_TRUE(QFile::exists(chemin(u".MDB"_s)));
+    ASSERT_TRUE(prog->kalDepart);
+    prog->kalDepart->Creer_Click();
+    taper(*prog->kalCreer, u".cache"_s);
+    EXPECT_EQ(dialogues->dernierMessage(), u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s);
+}
+
+TEST_F(Creation, UnNomQuiSortiraitDuDossierEstRefuse)
+{
+    QDir(dossier.path()).mkdir(u"sous"_s);
+    KalCreer& c = creation();
+    for (const QString& nom : {u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s}) {
+        dialogues->messages.clear();
+        taper(c, nom);
+        ASSERT_EQ(dialogues->messages.size(), 1) << nom.toStdString();
+        EXPECT_TRUE(dialogues->dernierMessage().contains(u"NOM DE FICHIER"_s));
+        EXPECT_TRUE(prog->kalCreer);
+    }
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s}));
+    EXPECT_TRUE(QDir(chemin(u"sous"_s)).isEmpty());
+}
+
+TEST_F(Creation, SansModeleLaFenetreResteEtRienNApparait)
+{
+    QFile::remove(chemin(u"Base.kal"_s));
+    KalCreer& c = creation();
+    taper(c, u"neuve"_s);
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"Base.kal"_s));
+    EXPECT_TRUE(prog->kalCreer);
+    EXPECT_TRUE(c.isVisible());
+    EXPECT_EQ(c.Text1->texte(), u"NEUVE"_s);
+    EXPECT_TRUE(fichiers().isEmpty());  // no temporary copy left either
+}
+
+TEST(CopieModele, NEcrasePasUnFichierExistant)
+{
+    QTemporaryDir d;
+    const QString modele = d.filePath(u"Base.kal"_s);
+    const QString cible = d.filePath(u"X.MDB"_s);
+    QFile m(modele);
+    ASSERT_TRUE(m.open(QIODevice::WriteOnly));
+    m.write("modele");
+    m.close();
+    QFile c(cible);
+    ASSERT_TRUE(c.open(QIODevice::WriteOnly));
+    c.write("precieux");
+    c.close();
+    EXPECT_TRUE(copierModele(modele, cible).has_value());
+    ASSERT_TRUE(c.open(QIODevice::ReadOnly));
+    EXPECT_EQ(c.readAll(), QByteArray("precieux"));
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(Creation, RetourSansAucuneBaseTermineLeProgramme)
+{
+    QFile::remove(chemin(u"Base.kal"_s));
+    KalCreer& c = creation();
+    c.Retour->trigger();
+    EXPECT_FALSE(prog->kalDepart);
+    EXPECT_FALSE(prog->kalCreer);
+    EXPECT_EQ(systeme->quitte, 1);
+}
+
+class Suppression : public DossierProgramme {
+protected:
+    KalSupprime& suppression()
+    {
+        Programme& p = programme();
+        p.charger(p.kalSupprime);
+        EXPECT_TRUE(p.kalSupprime);
+        return *p.kalSupprime;
+    }
+};
+
+TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
+{
+    creerBase(u"Fetes.mdb"_s);
+    creerBase(u"Tartes.MDB"_s);
+    KalSupprime& s = suppression();
+    EXPECT_EQ(s.Label1->text(), u"SUPPRIMER BASE DANGER"_s);
+    ASSERT_EQ(s.File1->ListCount(), 2);
+
+    dialogues->reponses = {false};
+    s.File1->setCurrentRow(0);
+    ASSERT_EQ(dialogues->questions.size(), 1);
+    EXPECT_EQ(dialogues->questions.first().texte, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s);
+    EXPECT_EQ(dialogues->questions.first().titre, u"DANGER"_s);
+    EXPECT_TRUE(QFile::exists(chemin(u"Fetes.mdb"_s)));
+    EXPECT_EQ(s.File1->ListCount(), 2);
+
+    dialogues->reponses = {true};
+    s.File1->setCurrentRow(1);
+    EXPECT_EQ(dialogues->questions.last().texte, u"VOULEZ-VOUS SUPPRIMER Tartes.MDB"_s);
+    EXPECT_FALSE(QFile::exists(chemin(u"Tartes.MDB"_s)));
+    ASSERT_EQ(s.File1->ListCount(), 1);
+    EXPECT_EQ(s.File1->List(0), u"Fetes.mdb"_s);
+    EXPECT_TRUE(dialogues->messages.isEmpty());
+}
+
+TEST_F(Suppression, SupprimerLaDerniereBaseMeneALaCreationAuRetour)
+{
+    creerBase(u"Fetes.mdb"_s);
+    KalSupprime& s = suppression();
+    s.File1->setCurrentRow(0);
+    EXPECT_EQ(s.File1->ListCount(), 0);
+    s.Retour->trigger();
+    EXPECT_FALSE(prog->kalSupprime);
+    EXPECT_FALSE(prog->kalDepart);
+    ASSERT_TRUE(prog->kalCreer);
+    EXPECT_EQ(systeme->quitte, 0);
+}
+
+TEST_F(Suppression, RetourRecreeLeMenuPrincipal)
+{
+    creerBase(u"Fetes.mdb"_s);
+    suppression().Retour->trigger();
+    ASSERT_TRUE(prog->kalDepart);
+    EXPECT_EQ(prog->kalDepart->File1->ListCount(), 1);
+    EXPECT_FALSE(prog->kalSupprime);
+}
+
+}  // namespace

@@ -1,0 +1,316 @@
+// The main menu: listing and opening bases, compaction, the category
+// entries with their introduction page, and the entries that leave it.
+#include "card/kalgeneral.h"
+#include "platform/boiteimage.h"
+#include "platform/encodage.h"
+#include "platform/listefichiers.h"
+#include "platform/textes.h"
+#include "shell/kalcreer.h"
+#include "shell/kaldepart.h"
+#include "shell/kalsupprime.h"
+#include "shell/kaltexte.h"
+
+#include "environnement.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class Menu : public DossierProgramme {
+protected:
+    KalDepart& menu()
+    {
+        Programme& p = programme();
+        p.charger(p.kalDepart);
+        EXPECT_TRUE(p.kalDepart);
+        return *p.kalDepart;
+    }
+    static QStringList liste(const ListeFichiers* l)
+    {
+        QStringList noms;
+        for (int i = 0; i < l->ListCount(); ++i)
+            noms.append(l->List(i));
+        return noms;
+    }
+    static void choisir(KalDepart& m, const QString& nom)
+    {
+        const int i = static_cast<int>(liste(m.File1).indexOf(nom));
+        ASSERT_GE(i, 0) << nom.toStdString();
+        m.File1->setCurrentRow(i);
+    }
+    // The entries that need an open base, as the user sees them in the menu.
+    static QList<QAction*> entreesBase(KalDepart& m)
+    {
+        return {m.Entree->menuAction(), m.Legumes, m.Culinaire->menuAction(), m.Poissons->menuAction(),
+                m.Viandes->menuAction(), m.Vollaille->menuAction(), m.Viande, m.Verrine, m.Pain, m.Plat,
+                m.Froma, m.nougat, m.Desser, m.vide3, m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Change};
+    }
+    static bool toutesVisibles(const QList<QAction*>& a)
+    {
+        return std::all_of(a.begin(), a.end(), [](QAction* x) { return x->isVisible(); });
+    }
+    static bool aucuneVisible(const QList<QAction*>& a)
+    {
+        return std::none_of(a.begin(), a.end(), [](QAction* x) { return x->isVisible(); });
+    }
+};
+
+TEST_F(Menu, LArbreDuMenuSuitLOrdreEtLesLegendes)
+{
+    creerBase(u"a.mdb"_s);
+    KalDepart& m = menu();
+    QStringList vues;
+    for (QAction* a : m.Menu->actions())
+        vues.append(a->objectName() + u'=' + a->text());
+    const QString ligne(30, u'_');
+    EXPECT_EQ(vues, QStringList({u"Entree=Entree"_s, u"Legumes=Legumes"_s, u"Culinaire=Base Culinaire"_s,
+                                 u"Poissons=Poissons"_s, u"Viandes=Viande"_s, u"Vollaille=Volaille"_s,
+                                 u"Viande=Terrine"_s, u"Verrine=Verrine"_s, u"Pain=Pain"_s,
+                                 u"Plat=Plat Complet"_s, u"Froma=Fromage"_s, u"nougat=Nougat"_s,
+                                 u"Desser=Dessert"_s, u"vide3="_s + ligne, u"Cherche=Chercher une Recette"_s,
+                                 u"Sup=Liste des Recettes"_s, u"Vide1="_s + ligne, u"Sauve=Sauvegarde"_s,
+                                 u"Base=Compresse Base"_s, u"Change=Changer de base"_s,
+                                 u"Creer=Créer une base"_s, u"Supprimer=Supprimer une Base"_s,
+                                 u"vide2="_s + ligne, u"Lisez=Lisez Moi"_s, u"Site=Site Orbale"_s,
+                                 u"vide4="_s + ligne, u"Quitter=Quitter"_s}));
+    QStringList volaille;
+    for (QAction* a : m.Vollaille->actions())
+        volaille.append(a->text());
+    EXPECT_EQ(volaille, QStringList({u"Lapin"_s, u"Canard"_s, u"Coq"_s, u"Poulet"_s, u"Fois Gras"_s}));
+    EXPECT_EQ(m.Culinaire->actions().at(2)->text(), u"Composé"_s);
+    EXPECT_FALSE(m.vide3->isEnabled());  // a separator does nothing
+}
+
+TEST_F(Menu, ListeLesBasesSansRegarderLaCasse)
+{
+    creerBase(u"b.MDB"_s);
+    creerBase(u"a.mdb"_s);
+    creerBase(u".mdb"_s);
+    ecrire(chemin(u"notes.txt"_s), "x");
+    KalDepart& m = menu();
+    EXPECT_EQ(liste(m.File1), QStringList({u".mdb"_s, u"a.mdb"_s, u"b.MDB"_s}));
+    EXPECT_FALSE(m.File1->isHidden());
+    EXPECT_TRUE(m.Label1->isHidden());
+    EXPECT_TRUE(m.Image1->isHidden());
+    EXPECT_TRUE(aucuneVisible(entreesBase(m)));
+    EXPECT_TRUE(m.Creer->isVisible() && m.Supprimer->isVisible() && m.Lisez->isVisible()
+                && m.Site->isVisible() && m.Quitter->isVisible());
+
+    choisir(m, u".mdb"_s);
+    EXPECT_EQ(m.Label1->text(), QString());
+    EXPECT_EQ(prog->donnees.NomBase, u".mdb"_s);
+}
+
+TEST_F(Menu, PrendreLeFocusNOuvreAucuneBase)
+{
+    creerBase(u"seule.mdb"_s);
+    KalDepart& m = menu();
+    m.activateWindow();
+    m.File1->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(m.File1->isHidden());
+    EXPECT_FALSE(prog->donnees.BaseDonnees);
+    // The keyboard then chooses, as a click would.
+    QTest::keyClick(m.File1, Qt::Key_Down);
+    EXPECT_TRUE(m.File1->isHidden());
+    EXPECT_EQ(prog->donnees.NomBase, u"seule.mdb"_s);
+}
+
+TEST_F(Menu, OuvrirMontreLeNomLeNombreEtToutLeMenu)
+{
+    creerBase(u"Fetes.MDB"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s)});
+    creerBase(u"vide.mdb"_s);
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.MDB"_s);
+    EXPECT_EQ(m.Label1->text(), u"Fetes"_s);
+    EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  2"_s);
+    EXPECT_EQ(prog->donnees.NombreFiches, 2);
+    ASSERT_TRUE(prog->donnees.BaseDonnees);
+    EXPECT_TRUE(m.File1->isHidden());
+    EXPECT_FALSE(m.Label1->isHidden() || m.Label2->isHidden() || m.Image1->isHidden());
+    EXPECT_TRUE(toutesVisibles(entreesBase(m)));
+
+    // Back to the list: the categories go, the same base can be chosen again.
+    m.Change->trigger();
+    EXPECT_FALSE(m.File1->isHidden());
+    EXPECT_TRUE(m.Label2->isHidden());
+    EXPECT_TRUE(aucuneVisible(entreesBase(m)));
+    choisir(m, u"vide.mdb"_s);
+    EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  0"_s);
+    EXPECT_TRUE(toutesVisibles(entreesBase(m)));
+    m.Change->trigger();
+    choisir(m, u"Fetes.MDB"_s);
+    EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  2"_s);
+}
+
+TEST_F(Menu, UnFichierRefuseLaisseLaListeEtLeFichierIntacts)
+{
+    QByteArray hasard(4096, '\0');
+    QRandomGenerator graine(7);
+    for (char& c : hasard)
+        c = static_cast<char>(graine.bounded(256));
+    ecrire(chemin(u"abime.mdb"_s), hasard);
+    creerBase(u"bonne.mdb"_s);
+    KalDepart& m = menu();
+    choisir(m, u"abime.mdb"_s);
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"abime.mdb"_s)) << dialogues->dernierMessage().toStdString();
+    EXPECT_FALSE(m.File1->isHidden());
+    EXPECT_TRUE(aucuneVisible(entreesBase(m)));
+    EXPECT_FALSE(prog->donnees.BaseDonnees);
+    EXPECT_EQ(contenu(chemin(u"abime.mdb"_s)), hasard);
+
+    choisir(m, u"bonne.mdb"_s);
+    EXPECT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(m.File1->isHidden());
+}
+
+TEST_F(Menu, CompacterGardeToutesLesRecettesEtNeLaisseRien)
+{
+    creerBase(u"Fetes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s),
+                               fiche(u"DES"_s, u"TARTE"_s)});
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.mdb"_s);
+    prog->donnees.BaseDonnees->supprimer(2);
+    m.Base->trigger();
+    EXPECT_EQ(dialogues->dernierMessage(), u"Compactage de la Base de Données et Terminée"_s);
+    EXPECT_EQ(dialogues->messages.size(), 1);
+    EXPECT_FALSE(QFile::exists(chemin(u"temp.MDB"_s)));
+    EXPECT_TRUE(QFile::exists(chemin(u"Fetes.mdb"_s)));
+    ASSERT_TRUE(prog->donnees.BaseDonnees);
+    EXPECT_EQ(prog->donnees.BaseDonnees->compter(), 2);
+    EXPECT_TRUE(prog->donnees.BaseDonnees->premiereParTitre(QString(), u"TARTE"_s).has_value());
+    EXPECT_TRUE(m.Base->isVisible());
+}
+
+TEST_F(Menu, UnCompactageRateLeDitEtRouvreLaBase)
+{
+    creerBase(u"Fetes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s)});
+    ecrire(chemin(u"temp.MDB"_s), "reste d'une panne");
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.mdb"_s);
+    const QByteArray avant = contenu(chemin(u"Fetes.mdb"_s));
+    m.Base->trigger();
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_NE(dialogues->dernierMessage(), u"Compactage de la Base de Données et Terminée"_s);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"temp.MDB"_s));
+    EXPECT_EQ(contenu(chemin(u"Fetes.mdb"_s)), avant);
+    EXPECT_EQ(contenu(chemin(u"temp.MDB"_s)), QByteArray("reste d'une panne"));
+    ASSERT_TRUE(prog->donnees.BaseDonnees);
+    EXPECT_EQ(prog->donnees.BaseDonnees->compter(), 1);
+}
+
+TEST_F(Menu, TerrineLitSonTexteEtCacheLesFichesJusquASuite)
+{
+    creerBase(u"Fetes.mdb"_s, {fiche(u"VIT"_s, u"TERRINE DE CAMPAGNE"_s)});
+    ecrire(chemin(u"TERRINE DE VIANDE.txt"_s), encoder1252(u"Pâté en croûte\r\nà la française"_s));
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.mdb"_s);
+    m.Viande->trigger();
+    EXPECT_EQ(prog->donnees.CodeCategorie, u"VIT"_s);
+    EXPECT_EQ(prog->donnees.NomCategorie, u"TERRINE DE VIANDE"_s);
+    ASSERT_TRUE(prog->kalTexte);
+    ASSERT_TRUE(prog->kalGeneral);
+    EXPECT_EQ(prog->kalTexte->Text1->texte(), u"Pâté en croûte\r\nà la française"_s);
+    EXPECT_TRUE(prog->kalTexte->isVisible());
+    EXPECT_FALSE(prog->kalGeneral->isVisible());
+    EXPECT_FALSE(m.isEnabled());
+    // Centred at its design size on 1024 x 768: 1680, 1260 twips; font TaillePolice.
+    EXPECT_EQ(prog->kalTexte->pos(), QPoint(112, 84));
+    EXPECT_EQ(prog->kalTexte->Text1->font().pointSize(), 9);
+
+    prog->kalTexte->Suite->trigger();
+    EXPECT_FALSE(prog->kalTexte);
+    EXPECT_TRUE(prog->kalGeneral->isVisible());
+    EXPECT_FALSE(m.isEnabled());  // until the card window returns
+}
+
+TEST_F(Menu, CoqSansTexteDonneUnePageVide)
+{
+    creerBase(u"Fetes.mdb"_s);
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.mdb"_s);
+    m.Coq->trigger();
+    EXPECT_EQ(prog->donnees.CodeCategorie, u"COQ"_s);
+    EXPECT_EQ(prog->donnees.NomCategorie, u"COQ"_s);
+    ASSERT_TRUE(prog->kalTexte);
+    EXPECT_EQ(prog->kalTexte->Text1->texte(), QString());
+    prog->kalTexte->Suite_Click();
+    ASSERT_TRUE(prog->kalGeneral);
+    EXPECT_TRUE(prog->kalGeneral->isVisible());
+}
+
+TEST(TexteCategorie, UnTresGrosFichierEstCoupeSurUneLigneEntiere)
+{
+    QTemporaryDir d;
+    const QString c = d.filePath(u"GROS.txt"_s);
+    QFile f(c);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const QByteArray ligne = QByteArray("Une ligne de texte accentu\xe9 assez longue.\r\n");
+    for (qint64 n = 0; n < 2 * KalTexte::TailleMaximale; n += ligne.size())
+        f.write(ligne);
+    f.close();
+    const QString texte = lireTexteCategorie(c);
+    EXPECT_LE(texte.size(), KalTexte::TailleMaximale);
+    EXPECT_TRUE(texte.endsWith(u"accentué assez longue.\r\n"_s));
+    EXPECT_EQ(lireTexteCategorie(d.filePath(u"ABSENT.txt"_s)), QString());
+}
+
+TEST_F(Menu, CreerEtSupprimerFermentLaBaseEtRemplacentLeMenu)
+{
+    creerBase(u"Fetes.mdb"_s);
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.mdb"_s);
+    m.Creer->trigger();
+    traiterEvenements();
+    EXPECT_FALSE(prog->donnees.BaseDonnees);
+    EXPECT_FALSE(prog->kalDepart);
+    ASSERT_TRUE(prog->kalCreer);
+    prog->kalCreer->Retour_Click();
+    traiterEvenements();
+    ASSERT_TRUE(prog->kalDepart);
+    EXPECT_FALSE(prog->kalDepart->File1->isHidden());
+
+    choisir(*prog->kalDepart, u"Fetes.mdb"_s);
+    prog->kalDepart->Supprimer->trigger();
+    EXPECT_FALSE(prog->donnees.BaseDonnees);
+    EXPECT_FALSE(prog->kalDepart);
+    EXPECT_TRUE(prog->kalSupprime);
+}
+
+TEST_F(Menu, LeSiteEtQuitterPassentParLeSysteme)
+{
+    creerBase(u"Fetes.mdb"_s);
+    KalDepart& m = menu();
+    m.Site->trigger();
+    ASSERT_EQ(systeme->adresses.size(), 1);
+    EXPECT_TRUE(systeme->adresses.first().host().endsWith(u".example"_s));
+    EXPECT_TRUE(dialogues->messages.isEmpty());
+    systeme->ouvertureReussie = false;
+    m.Site->trigger();
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"Orbale"_s));
+
+    choisir(m, u"Fetes.mdb"_s);
+    m.Quitter->trigger();
+    EXPECT_FALSE(prog->donnees.BaseDonnees);
+    EXPECT_EQ(systeme->quitte, 1);
+}
+
+TEST_F(Menu, SansAucuneBaseLeMenuCedeLaPlaceALaCreation)
+{
+    Programme& p = programme();
+    p.charger(p.kalDepart);
+    EXPECT_FALSE(p.kalDepart);
+    ASSERT_TRUE(p.kalCreer);
+    EXPECT_TRUE(p.kalCreer->isVisible());
+}
+
+}  // namespace
