@@ -221,7 +221,8 @@ def lignes_grille(c, classe):
 
 
 def menu_pret(c, base, nombre=None):
-    """The main menu with its base open and usable."""
+    """The main menu with its base open and usable (the count is the one read
+    when the base was opened)."""
     c.fenetre("KalDepart")
     c.texte("KalDepart", "Label1", base)
     if nombre is None:
@@ -298,7 +299,7 @@ def parcours_agneau(c, etat):
     c.cache("KalGeneral", "Text1")
     c.commande("KalGeneral", "Retour")
     c.absente("KalGeneral")
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
 
 
 def agneaux(c):
@@ -344,7 +345,7 @@ def parcours_creation(c, etat):
         raise Echec("the photograph was not written as " + image)
     c.commande("KalGeneral", "Retour")
     etat["nombre"] += 1
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
 
     c.menu("KalDepart", "Menu", "Chercher une Recette")
     c.fenetre("KalRecherche")
@@ -375,7 +376,7 @@ def parcours_creation(c, etat):
             raise Echec("%r missing from the exported text:\n%s" % (attendu, contenu))
     c.commande("KalRecherche", "Retour")
     c.absente("KalRecherche")
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
 
 
 def liste_recettes(c):
@@ -409,7 +410,7 @@ def liste_recettes(c):
 def quitter_liste(c, etat):
     c.commande("KalRubrique", "Retour")
     c.absente("KalRubrique")
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
 
 
 def effacer(c, chemin, titre=None, rang=1):
@@ -437,7 +438,7 @@ def parcours_suppression(c, etat):
         raise Echec("the new card is listed as %r, not %d" % (avant.get(TITRE), etat["numero"]))
     effacer(c, ("Dessert",), TITRE)
     etat["nombre"] -= 1
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
     if os.path.exists(os.path.join(c.dossier, "Images", TITRE + ".JPG")):
         raise Echec("the photograph of the deleted card is still there")
 
@@ -446,7 +447,7 @@ def parcours_suppression(c, etat):
     milieu = effacer(c, ("Viande", "Agneau"), rang=2)
     milieu_numero = avant[milieu]
     etat["nombre"] -= 1
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
     apres = liste_recettes(c)
     c.photo("4-liste-renumerotee")
     quitter_liste(c, etat)
@@ -476,7 +477,7 @@ def parcours_sauvegarde(c, etat):
             raise Echec(nom + " missing from the backup")
     c.commande("KalSauvegarde", "Quitter")
     c.absente("KalSauvegarde")
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
 
     categorie(c, "Viande", "Agneau")
     titre = lignes_grille(c, "KalGeneral")[1][1]
@@ -496,7 +497,7 @@ def parcours_sauvegarde(c, etat):
     c.fenetre("KalSauvegarde")
     c.commande("KalSauvegarde", "Restorer")
     c.absente("KalSauvegarde")
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
     categorie(c, "Viande", "Agneau")
     c.ligne("KalGeneral", "MSFlexGrid1", titre)
     c.texte("KalGeneral", "Text2", ancien)
@@ -504,7 +505,7 @@ def parcours_sauvegarde(c, etat):
     c.commande("KalGeneral", "Retour")
     c.commande("KalGeneral", "Retour")
     c.absente("KalGeneral")
-    menu_pret(c, "Cuisine", etat["nombre"])
+    menu_pret(c, "Cuisine")
 
 
 def parcours_bases(c, etat):
@@ -540,6 +541,7 @@ def parcours_bases(c, etat):
         raise Echec("ESSAI.MDB is still there")
     c.commande("KalSupprime", "Retour")
     c.absente("KalSupprime")
+    # Opened again, the demo base counts what the journeys left in it.
     choisir_base(c, "Cuisine.mdb")
     menu_pret(c, "Cuisine", etat["nombre"])
 
