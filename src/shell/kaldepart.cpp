@@ -4,6 +4,7 @@
 #include "browser/kalrubrique.h"
 #include "card/kalgeneral.h"
 #include "platform/boiteimage.h"
+#include "search/kalrecherche.h"
 #include "platform/fichiers.h"
 #include "platform/listefichiers.h"
 #include "shell/aidecarnet.h"
@@ -143,7 +144,8 @@ KalDepart::KalDepart(Programme& programme) : FenetreKal(programme)
         {Viande, &KalDepart::Viande_Click},     {Verrine, &KalDepart::Verrine_Click},
         {Pain, &KalDepart::Pain_Click},         {Plat, &KalDepart::Plat_Click},
         {Froma, &KalDepart::Froma_Click},       {nougat, &KalDepart::nougat_Click},
-        {Desser, &KalDepart::Desser_Click},     {Sup, &KalDepart::Sup_Click},
+        {Desser, &KalDepart::Desser_Click},     {Cherche, &KalDepart::Cherche_Click},
+        {Sup, &KalDepart::Sup_Click},
         {Sauve, &KalDepart::Sauve_Click},       {Base, &KalDepart::Base_Click},
         {Change, &KalDepart::Change_Click},     {Creer, &KalDepart::Creer_Click},
         {Supprimer, &KalDepart::Supprimer_Click}, {Lisez, &KalDepart::Lisez_Click},
@@ -281,6 +283,12 @@ void KalDepart::Plat_Click() { categorie("Plat"); }
 void KalDepart::Froma_Click() { categorie("Froma"); }
 void KalDepart::nougat_Click() { categorie("nougat"); }
 void KalDepart::Desser_Click() { categorie("Desser"); }
+
+void KalDepart::Cherche_Click()
+{
+    if (prog.charger(prog.kalRecherche))
+        setEnabled(false);
+}
 
 void KalDepart::Sup_Click()
 {

@@ -52,6 +52,7 @@ public:
     void nougat_Click();
     void Desser_Click();
 
+    void Cherche_Click();
     void Sup_Click();
     void Sauve_Click();
     void Creer_Click();

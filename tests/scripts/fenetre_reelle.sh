@@ -12,7 +12,7 @@ cp "$construction/carnet" "$dossier/"
 cat > "$dossier/essai.sh" <<'EOS'
 set -euo pipefail
 cd "$1"
-CARNET_INTERVALLE_SPLASH=10 ASAN_OPTIONS=detect_leaks=0 ./carnet &
+QT_QPA_PLATFORM=xcb CARNET_INTERVALLE_SPLASH=10 ASAN_OPTIONS=detect_leaks=0 ./carnet &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 # The splash (8895 x 4920 twips, about 593 x 328 px) comes first, then the

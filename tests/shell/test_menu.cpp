@@ -1,5 +1,7 @@
 // The main menu: listing and opening bases, compaction, the category
 // entries with their introduction page, and the entries that leave it.
+#include "backup/kalsauvegarde.h"
+#include "browser/kalrubrique.h"
 #include "card/kalgeneral.h"
 #include "platform/boiteimage.h"
 #include "platform/encodage.h"
@@ -8,6 +10,7 @@
 #include "shell/kalcreer.h"
 #include "shell/kaldepart.h"
 #include "shell/kalsupprime.h"
+#include "search/kalrecherche.h"
 #include "shell/kaltexte.h"
 
 #include "environnement.h"
@@ -230,6 +233,40 @@ TEST_F(Menu, TerrineLitSonTexteEtCacheLesFichesJusquASuite)
     EXPECT_FALSE(prog->kalTexte);
     EXPECT_TRUE(prog->kalGeneral->isVisible());
     EXPECT_FALSE(m.isEnabled());  // until the card window returns
+}
+
+TEST_F(Menu, LesFenetresDeTravailBloquentLeMenuJusquAuRetour)
+{
+    creerBase(u"Fetes.mdb"_s, {fiche(u"POU"_s, u"POULET BASQUAISE"_s)});
+    KalDepart& m = menu();
+    choisir(m, u"Fetes.mdb"_s);
+
+    m.Cherche->trigger();
+    ASSERT_TRUE(prog->kalRecherche);
+    EXPECT_FALSE(m.isEnabled());
+    prog->kalRecherche->Retour_Click();
+    EXPECT_TRUE(m.isEnabled());
+
+    m.Sup->trigger();
+    ASSERT_TRUE(prog->kalRubrique);
+    EXPECT_FALSE(m.isEnabled());
+    prog->kalRubrique->Retour_Click();
+    EXPECT_TRUE(m.isEnabled());
+
+    m.Sauve->trigger();
+    ASSERT_TRUE(prog->kalSauvegarde);
+    EXPECT_FALSE(m.isEnabled());
+    prog->kalSauvegarde->Qite_Click();
+    EXPECT_TRUE(m.isEnabled());
+
+    m.Poulet->trigger();
+    ASSERT_TRUE(prog->kalTexte);
+    prog->kalTexte->Suite_Click();
+    ASSERT_TRUE(prog->kalGeneral);
+    EXPECT_FALSE(m.isEnabled());
+    prog->kalGeneral->Gene_Click();
+    EXPECT_TRUE(m.isEnabled());
+    EXPECT_FALSE(prog->kalGeneral);
 }
 
 TEST_F(Menu, CoqSansTexteDonneUnePageVide)
