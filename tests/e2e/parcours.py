@@ -78,13 +78,21 @@ class Carnet:
         raise Echec("not on screen after %.0f s: %s" % (delai, quoi))
 
     def fenetre(self, classe, active=True):
-        """Waits for the visible window of that class (enabled unless told)."""
+        """Waits for the visible window of that class (enabled unless told).
+        An enabled window gets the keyboard, as a window manager gives it to
+        the window just shown (Xvfb runs none)."""
         def trouver(fenetres):
             for f in fenetres:
                 if f["classe"] == classe and (not active or f["actif"]):
                     return f
             return None
-        return self.attendre(trouver, "window " + classe)
+        f = self.attendre(trouver, "window " + classe)
+        if active and not f["active"]:
+            self.xdotool("windowfocus", "--sync", f["xid"])
+            f = self.attendre(lambda fs: next((g for g in fs if g["classe"] == classe
+                                               and g["active"]), None),
+                              "window %s active" % classe)
+        return f
 
     def absente(self, classe):
         self.attendre(lambda fs: all(f["classe"] != classe for f in fs) or [True],
@@ -351,7 +359,7 @@ def parcours_creation(c, etat):
     c.fenetre("KalRecherche")
     c.widget("KalRecherche", "Text7", lambda w: w["focus"], "with the focus")
     c.taper("essai")
-    c.texte("KalRecherche", "Text7", "ESSAI")
+    c.texte("KalRecherche", "Text7", "essai")  # upper-cased only when searched
     c.touche("Return")
     c.widget("KalRecherche", "MSFlexGrid1")
     c.photo("3-recherche")
@@ -393,7 +401,7 @@ def liste_recettes(c):
         g = c.widget("KalRubrique", "MSFlexGrid1")
         for l in g["lignes"]:
             numero, titre = (cel["texte"] for cel in l["cellules"])
-            if numero:
+            if numero and l["ligne"] > 0:  # row 0 names the columns
                 vus[titre] = int(numero)
         derniere = g["lignes"][-1]["ligne"]
         if derniere == precedent or derniere == g["nombreLignes"] - 1:
