@@ -1,6 +1,8 @@
 #include "shell/programme.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #ifdef CARNET_TEST_HOOKS
 #include "sonde.h"
@@ -10,6 +12,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Carnet"));
+    // Qt's own dialogs (file choice, Yes/No buttons) speak French like the rest.
+    QTranslator traductionQt;
+    if (traductionQt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
     Programme programme(Services::qt(), QCoreApplication::applicationDirPath());
 #ifdef CARNET_TEST_HOOKS
     // Test builds only: the real-window tests need not wait fifteen seconds.

@@ -541,7 +541,7 @@ def parcours_bases(c, etat):
         raise Echec("the deletion question is titled %r" % boite["titre"])
     c.photo("6-danger")
     oui = next(w for w in boite["widgets"] if w["classe"] == "QPushButton"
-               and w.get("texte", "").replace("&", "") in ("Oui", "Yes"))
+               and w.get("texte", "").replace("&", "") == "Oui")
     c.cliquer(oui["geo"])
     c.absente("QMessageBox")
     c.widget("KalSupprime", "File1", lambda w: w["nombreLignes"] == 2, "without the base")
