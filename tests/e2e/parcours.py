@@ -277,6 +277,22 @@ def parcours_depart(c, etat):
     c.photo("1-menu-ouvert")
     c.touche("Escape")
     c.absente("QMenu")
+    # The help document, with its pictures, in the program's own viewer.
+    c.menu("KalDepart", "Menu", "Lisez Moi")
+    c.fenetre("AideCarnet")
+    c.attendre(lambda fs: any("Carnet, le livre de recettes" in w.get("texte", "")
+                              for f in fs if f["classe"] == "AideCarnet" for w in f["widgets"]),
+               "the first help page")
+    c.photo("1-aide")
+    # The first link, followed from the keyboard, leads to a page with screenshots.
+    c.touche("Tab", "Return")
+    c.attendre(lambda fs: any("Sa barre de progression" in w.get("texte", "")
+                              for f in fs if f["classe"] == "AideCarnet" for w in f["widgets"]),
+               "the help page on the start")
+    c.photo("1-aide-demarrage")
+    c.commande("AideCarnet", "Fermer")
+    c.absente("AideCarnet")
+    menu_pret(c, "Cuisine")
 
 
 def parcours_agneau(c, etat):
@@ -578,6 +594,9 @@ def main():
     subprocess.run([os.path.join(construction, "carnet-demo"), dossier], check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     shutil.copy(os.path.join(construction, "carnet"), dossier)
+    # As the run command installs it.
+    racine = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    shutil.copy(os.path.join(racine, "help", "Lisez-Moi.chm"), dossier)
     # The photograph chosen in the file dialog lies outside the program folder.
     photo = os.path.join(dehors, "photo essai.jpg")
     shutil.copy(os.path.join(dossier, "Images", "TARTE TATIN.jpg"), photo)

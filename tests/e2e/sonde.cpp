@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTextEdit>
 #include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -90,6 +91,8 @@ QJsonObject decrire(const QWidget* w)
         o[u"texte"_s] = e->text();
     else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
         o[u"texte"_s] = t->toPlainText();
+    else if (auto* d = qobject_cast<const QTextEdit*>(w))
+        o[u"texte"_s] = d->toPlainText();
     else if (auto* p = qobject_cast<const QProgressBar*>(w))
         o[u"valeur"_s] = p->value();
     if (auto* v = qobject_cast<const QAbstractItemView*>(w)) {
