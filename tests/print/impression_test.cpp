@@ -182,12 +182,16 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
     const QImage page(chemin(u"page.png"_s));
     ASSERT_FALSE(page.isNull());
     QRect rouge;
+    int bleus = 0;  // the text is dark blue
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) {
             const QColor c = page.pixelColor(x, y);
             if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
                 rouge |= QRect(x, y, 1, 1);
+            if (c.blue() > c.red() + 60 && c.blue() > c.green() + 60)
+                ++bleus;
         }
+    EXPECT_GT(bleus, 100);
     EXPECT_NEAR(rouge.width(), 150, 2);
     EXPECT_NEAR(rouge.height(), 120, 2);
     EXPECT_GE(rouge.left(), 400);
