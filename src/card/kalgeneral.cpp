@@ -5,6 +5,7 @@
 #include "platform/lignes.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
+#include "print/impression.h"
 #include "shell/programme.h"
 #include "store/baserecettes.h"
 #include "store/photo.h"
@@ -26,6 +27,7 @@ namespace {
 
 const QColor Rose(255, 192, 255);
 const QColor Bleu(0, 0, 255);
+const QString LegendeBoisson = u"Boisson conseiller"_s;
 
 QFont sansSerif(double points)
 {
@@ -74,7 +76,7 @@ KalGeneral::KalGeneral(Programme& p) : FenetreKal(p)
     // The pictograms count, not the characters that draw them.
     Text4->setLimite(25);
     Label8 = controle<QLabel>("Label8", 2652, 1908, 2688, 312);
-    Label8->setText(u"Boisson conseiller"_s);
+    Label8->setText(LegendeBoisson);
     Text7 = controle<Texte>("Text7", 5318, 1908, 3915, 315);
     Text7->setMaxLength(35);
     Label6 = controle<QLabel>("Label6", 4596, 2304, 2688, 312);
@@ -118,6 +120,7 @@ KalGeneral::KalGeneral(Programme& p) : FenetreKal(p)
     connect(Enregistre, &QAction::triggered, this, &KalGeneral::Enregistre_Click);
     connect(Enreg, &QAction::triggered, this, &KalGeneral::Enreg_Click);
     connect(Efface, &QAction::triggered, this, &KalGeneral::Efface_Click);
+    connect(Imprim, &QAction::triggered, this, &KalGeneral::Imprim_Click);
     connect(Preced, &QAction::triggered, this, &KalGeneral::Preced_Click);
     connect(Suivant, &QAction::triggered, this, &KalGeneral::Suivant_Click);
     connect(AjoutIma, &QAction::triggered, this, &KalGeneral::AjoutIma_Click);
@@ -127,6 +130,7 @@ KalGeneral::KalGeneral(Programme& p) : FenetreKal(p)
     Text1->KeyPress = [this](int& code) { Text1_KeyPress(code); };
     Text2->KeyPress = [this](int& code) { Text2_KeyPress(code); };
     Text3->KeyPress = [this](int& code) { Text3_KeyPress(code); };
+    Text8->KeyPress = [this](int& code) { Text8_KeyPress(code); };
 }
 
 void KalGeneral::Form_Load()
@@ -169,7 +173,7 @@ void KalGeneral::Lire()
         a->setVisible(false);
     montrerChamps(false);
     Label9->hide();
-    Text8->hide();
+    fermerQuestion();
     viderChamps();
     Consult();
     Retour->setVisible(false);
@@ -345,6 +349,7 @@ void KalGeneral::Creer_Click()
         a->setVisible(false);
     MSFlexGrid1->hide();
     Enreg->setVisible(true);
+    fermerQuestion();
     montrerChamps(true);
     viderChamps();
 }
@@ -507,4 +512,70 @@ void KalGeneral::Text2_KeyPress(int& KeyAscii)
 void KalGeneral::Text3_KeyPress(int& KeyAscii)
 {
     KeyAscii = majusculeTouche(KeyAscii);
+}
+
+// Label8 carries the print question; once it is over the label is the
+// drink's again.
+void KalGeneral::fermerQuestion()
+{
+    Label8->setText(LegendeBoisson);
+    Text8->hide();
+}
+
+void KalGeneral::preparerImpression()
+{
+    Donnees& d = prog.donnees;
+    d.ImpTitre = Text1->texte().trimmed();
+    d.ImpTempPrepa = Text2->texte().trimmed();
+    d.ImpTempCuisson = Text3->texte().trimmed();
+    d.ImpDifficulte = Text4->texte().trimmed();
+    d.ImpVin = Text7->texte().trimmed();
+}
+
+void KalGeneral::Imprim_Click()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{Text2, Text3, Text4, Text5, Text6, Text7,
+                                                       Label3, Label4, Label5, Label6, Label7})
+        w->hide();
+    preparerImpression();
+    Label8->setText(u"I=Imprimante ou T=texte"_s.toUpper());
+    Text8->show();
+    Text8->setTexte(u"I"_s);
+    Text8->setFocus();
+}
+
+void KalGeneral::Text8_KeyPress(int& KeyAscii)
+{
+    KeyAscii = majusculeTouche(KeyAscii);
+    if (KeyAscii != 13)
+        return;
+    if (choisitImprimante(Text8->texte()))
+        imprimer();
+    else
+        exporter();
+}
+
+void KalGeneral::imprimer()
+{
+    // Taken again from the boxes: "Suivant" may have moved to another card
+    // while the question was open, and the lists follow the card shown.
+    preparerImpression();
+    prog.donnees.ImpOrigine = 2;
+    const ResultatImpression r = ImprimeFiche(prog, Image1->image(), List1, List2);
+    if (!r.reussi)
+        prog.dialogues().message(this, r.erreur.isEmpty() ? u"L'impression a échoué."_s : r.erreur);
+    else if (!r.fichierPdf.isEmpty())
+        prog.dialogues().message(this, u"La fiche a été imprimée dans le fichier « %1 »."_s.arg(
+                                           QDir::toNativeSeparators(r.fichierPdf)));
+    Image1->vider();
+    Lire();
+}
+
+void KalGeneral::exporter()
+{
+    const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(),
+                                  Text7->texte(), List1,          List2};
+    if (const std::optional<QString> echec = ExporterTexte(prog, recette))
+        prog.dialogues().message(this, *echec);
+    Lire();
 }

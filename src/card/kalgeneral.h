@@ -37,10 +37,12 @@ public:
     void Enregistre_Click();
     void Efface_Click();
     void AjoutIma_Click();
+    void Imprim_Click();
 
     void Text1_KeyPress(int& KeyAscii);
     void Text2_KeyPress(int& KeyAscii);
     void Text3_KeyPress(int& KeyAscii);
+    void Text8_KeyPress(int& KeyAscii);
 
     // menu bar, in its order
     QAction* creer;
@@ -91,4 +93,8 @@ private:
     bool saisieValide();
     Fiche saisie() const;
     bool ecrirePhoto();
+    void fermerQuestion();
+    void preparerImpression();
+    void imprimer();
+    void exporter();
 };

@@ -1,0 +1,564 @@
+#include "card/kalgeneral.h"
+#include "platform/boiteimage.h"
+#include "platform/grille.h"
+#include "platform/pictogrammes.h"
+#include "platform/textes.h"
+#include "store/sqlite.h"
+
+#include "environnement.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Readable failures (found by argument-dependent lookup, hence global).
+void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+const QString Base = u"Cuisine.mdb"_s;
+
+Fiche recette(const QString& categorie, const QString& titre, const QString& ingrediant = u"1 oeuf"_s)
+{
+    Fiche f = fiche(categorie, titre, ingrediant, u"Cuire "_s + titre);
+    f.difficulte = u"ab"_s;
+    return f;
+}
+
+void ecrireImage(const QString& chemin, const QColor& couleur, const char* format)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QImage i(8, 8, QImage::Format_RGB32);
+    i.fill(couleur);
+    ASSERT_TRUE(i.save(chemin, format)) << chemin.toStdString();
+}
+
+// JPEG is lossy: a colour is recognised within a margin.
+bool couleurDe(const BoiteImage& b, const QColor& c)
+{
+    if (b.estVide())
+        return false;
+    const QColor v = b.image().pixelColor(b.image().width() / 2, b.image().height() / 2);
+    return std::abs(v.red() - c.red()) < 24 && std::abs(v.green() - c.green()) < 24
+           && std::abs(v.blue() - c.blue()) < 24;
+}
+
+// What the user sees: the menu-bar entries shown, then the groups of controls.
+QString etat(const KalGeneral& k)
+{
+    QStringList v;
+    for (QAction* a : {k.creer, k.Enregistre, k.Enreg, k.Efface, k.Imprim, k.Preced, k.Suivant,
+                       k.AjoutIma, k.Retour, k.Gene})
+        if (a->isVisible())
+            v << a->objectName();
+    v << u"|"_s;
+    if (!k.MSFlexGrid1->isHidden())
+        v << u"grille"_s;
+    int champs = 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{k.Label2, k.Label3, k.Label4, k.Label5, k.Label6,
+                                                       k.Label7, k.Label8, k.Text1, k.Text2, k.Text3,
+                                                       k.Text4, k.Text5, k.Text6, k.Text7})
+        champs += w->isHidden() ? 0 : 1;
+    if (champs)
+        v << (champs == 14 ? u"champs"_s : u"champs:"_s + QString::number(champs));
+    if (!k.Label9->isHidden())
+        v << u"Label9"_s;
+    if (!k.Text8->isHidden())
+        v << u"Text8"_s;
+    return v.join(u' ');
+}
+
+const QString EtatListe = u"creer Gene | grille"_s;
+const QString EtatFiche = u"creer Enregistre Efface Imprim Preced Suivant Retour | champs Label9"_s;
+const QString EtatFicheSansPhoto =
+    u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs Label9"_s;
+const QString EtatSaisie = u"Enreg AjoutIma Gene | champs"_s;
+
+class Carte : public DossierProgramme {
+protected:
+    KalGeneral& charger(const QList<Fiche>& fiches, const QString& code = u"AGN"_s)
+    {
+        creerBase(Base, fiches);
+        Programme& p = programme();
+        ouvrirBase(Base);
+        p.donnees.CodeCategorie = code;
+        p.donnees.NomCategorie = u"AGNEAU"_s;
+        ecrireImage(chemin(u"Images/PAS.jpg"_s), Qt::blue, "JPG");
+        return *p.charger(p.kalGeneral);
+    }
+    BaseRecettes& base() { return *prog->donnees.BaseDonnees; }
+    // The table as "Numero:Titre", in table order.
+    QStringList table()
+    {
+        QStringList t;
+        for (int n = 1; n <= base().compter(); ++n)
+            if (const auto f = base().ficheParNumero(n))
+                t << QString::number(n) + u':' + f->titre;
+        return t;
+    }
+    static void saisir(KalGeneral& k, const QString& titre, const QString& difficulte = u"a"_s,
+                       const QString& ingrediant = u"sel"_s, const QString& preparation = u"Cuire."_s)
+    {
+        k.Text1->setTexte(titre);
+        k.Text4->setTexte(difficulte);
+        k.Text5->setTexte(ingrediant);
+        k.Text6->setTexte(preparation);
+    }
+    // Another program writing to the base: the card's writes fail, once the
+    // store has waited its while.
+    sqlite::Database verrouiller()
+    {
+        sqlite::Database db(chemin(Base), SQLITE_OPEN_READWRITE);
+        db.executer("BEGIN IMMEDIATE");
+        return db;
+    }
+    QStringList messages() const
+    {
+        QStringList m;
+        for (const auto& x : dialogues->messages)
+            m << x.texte;
+        return m;
+    }
+};
+
+// ---- the list
+
+TEST_F(Carte, ListeLesRecettesDeLaCategorieDansLOrdreDesNumeros)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"DES"_s, u"TARTE"_s),
+                             recette(u"AGN"_s, u"EPAULE"_s), recette(u"AGN"_s, u"CARRE"_s)});
+    EXPECT_EQ(k.Label1->text(), u"AGNEAU  Nombre de Fiches 3"_s);
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_TRUE(k.isVisible());
+    const Grille& g = *k.MSFlexGrid1;
+    ASSERT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(0, 0), u"N°"_s);
+    EXPECT_EQ(g.TextMatrix(0, 1), u"NOM DE LA RECETTE"_s);
+    EXPECT_EQ(g.alignementCellule(0, 1), Qt::AlignCenter);
+    const QStringList attendu{u"1 GIGOT"_s, u"3 EPAULE"_s, u"4 CARRE"_s};
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(g.TextMatrix(r, 0) + u' ' + g.TextMatrix(r, 1), attendu[r - 1]);
+    EXPECT_EQ(g.alignementCellule(1, 0), Qt::AlignCenter);
+    EXPECT_EQ(g.alignementCellule(1, 1), Qt::AlignLeft | Qt::AlignVCenter);
+    // 1024 pixels wide: PourcentZoom 102.
+    EXPECT_DOUBLE_EQ(g.ColWidth(0), 816);
+    EXPECT_DOUBLE_EQ(g.ColWidth(1), 8160);
+    EXPECT_DOUBLE_EQ(g.FontSize(), 8.16);
+}
+
+TEST_F(Carte, UnClicSurLEnTeteOuUneListeVideNeFaitRien)
+{
+    KalGeneral& k = charger({recette(u"DES"_s, u"TARTE"_s)});
+    EXPECT_EQ(k.Label1->text(), u"AGNEAU  Nombre de Fiches 0"_s);
+    EXPECT_EQ(k.MSFlexGrid1->Rows(), 1);
+    k.MSFlexGrid1->cliquer(0, 0);
+    k.MSFlexGrid1->cliquer(0, 1);
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_TRUE(dialogues->messages.isEmpty());
+}
+
+TEST_F(Carte, SansBaseOuverteLeDitEtMontreUneListeVide)
+{
+    creerBase(Base, {recette(u"AGN"_s, u"GIGOT"_s)});
+    Programme& p = programme();
+    p.donnees.CodeCategorie = u"AGN"_s;
+    p.donnees.NomCategorie = u"AGNEAU"_s;
+    KalGeneral& k = *p.charger(p.kalGeneral);
+    EXPECT_EQ(dialogues->dernierMessage(), u"Aucune base de recettes n'est ouverte."_s);
+    EXPECT_EQ(k.Label1->text(), u"AGNEAU  Nombre de Fiches 0"_s);
+    k.Creer_Click();
+    saisir(k, u"X"_s);
+    k.Enreg_Click();
+    EXPECT_EQ(etat(k), EtatSaisie);
+}
+
+// ---- the card
+
+TEST_F(Carte, LeClicSurLaDeuxiemeLigneMontreSaFiche)
+{
+    Fiche epaule = recette(u"AGN"_s, u"EPAULE"_s, u"200 g\r\n\r\nsel"_s);
+    epaule.preparation = u"Cuire.\r\n"_s;
+    epaule.vin = u"Bordeaux"_s;
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"DES"_s, u"TARTE"_s), epaule});
+    ecrireImage(chemin(u"Images/Epaule.JPG"_s), Qt::red, "BMP");  // a bitmap under .JPG
+    k.MSFlexGrid1->cliquer(2, 1);
+    EXPECT_EQ(etat(k), EtatFiche);
+    EXPECT_EQ(k.Text1->texte(), u"EPAULE"_s);
+    EXPECT_EQ(k.Text2->texte(), u"10 MN"_s);
+    EXPECT_EQ(k.Text3->texte(), u"?"_s);
+    EXPECT_EQ(k.Text5->texte(), u"200 g\r\n\r\nsel"_s);
+    EXPECT_EQ(k.Text7->texte(), u"Bordeaux"_s);
+    EXPECT_EQ(k.Label9->text(), u"Fiche N° 3 N° 2"_s);
+    EXPECT_EQ(k.List1, (QStringList{u"200 g"_s, QString(), u"sel"_s}));
+    EXPECT_EQ(k.List2, QStringList{u"Cuire."_s});
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
+
+    k.Retour_Click();
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_TRUE(k.Image1->estVide());
+    k.Gene_Click();
+    EXPECT_TRUE(prog->kalGeneral.isNull());
+}
+
+TEST_F(Carte, SansPhotographieMontreLaPhotoAbsenteEtOffreLAjout)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s)});
+    k.MSFlexGrid1->cliquer(1, 0);
+    EXPECT_EQ(etat(k), EtatFicheSansPhoto);
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::blue));
+}
+
+TEST_F(Carte, TitresEnDoubleMontrentLePremierAvecLeNumeroClique)
+{
+    creerBase(Base, {recette(u"AGN"_s, u"GIGOT"_s, u"premier"_s), recette(u"AGN"_s, u"AUTRE"_s)});
+    BaseRecettes::ouvrir(chemin(Base))->modifier(2, recette(u"AGN"_s, u"GIGOT"_s, u"second"_s));
+    Programme& p = programme();
+    ouvrirBase(Base);
+    p.donnees.CodeCategorie = u"AGN"_s;
+    KalGeneral& k = *p.charger(p.kalGeneral);
+    k.MSFlexGrid1->cliquer(2, 1);
+    EXPECT_EQ(k.Text5->texte(), u"premier"_s);
+    EXPECT_EQ(k.NumeroFiche, 2);
+    EXPECT_EQ(k.Label9->text(), u"Fiche N° 2 N° 1"_s);
+}
+
+TEST_F(Carte, PrecedantEtSuivantSArretentAuxBoutsEtLesListesSuivent)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s, u"i1"_s), recette(u"DES"_s, u"TARTE"_s),
+                             recette(u"AGN"_s, u"DEUX"_s, u"i2"_s), recette(u"AGN"_s, u"TROIS"_s, u"i3"_s)});
+    ecrireImage(chemin(u"Images/UN.jpg"_s), Qt::green, "JPG");
+    k.MSFlexGrid1->cliquer(2, 1);
+    const auto voir = [&] { return k.Label9->text() + u' ' + k.Text1->texte() + u' ' + k.List1.join(u','); };
+    k.Preced_Click();
+    EXPECT_EQ(voir(), u"Fiche N° 1 N° 1 UN i1"_s);
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::green));
+    k.Preced_Click();
+    EXPECT_EQ(voir(), u"Fiche N° 1 N° 1 UN i1"_s);
+    k.Suivant_Click();
+    EXPECT_EQ(voir(), u"Fiche N° 3 N° 2 DEUX i2"_s);
+    EXPECT_TRUE(k.AjoutIma->isVisible());
+    k.Suivant_Click();
+    k.Suivant_Click();
+    EXPECT_EQ(voir(), u"Fiche N° 4 N° 3 TROIS i3"_s);
+    EXPECT_EQ(k.List2, QStringList{u"Cuire TROIS"_s});
+    EXPECT_EQ(etat(k), EtatFicheSansPhoto);
+}
+
+// ---- entering and saving
+
+TEST_F(Carte, LaSaisieEstRefuseeDansLOrdreDesControlesEtGardeCeQuiEstTape)
+{
+    KalGeneral& k = charger({});
+    k.Creer_Click();
+    EXPECT_EQ(etat(k), EtatSaisie);
+    EXPECT_TRUE(k.Image1->estVide());
+    k.Text1->setTexte(u"Gigot"_s);
+    k.Enreg_Click();
+    k.Text4->setTexte(u"a"_s);
+    k.Text5->setTexte(u"  "_s);
+    k.Enreg_Click();
+    k.Text5->setTexte(u"sel"_s);
+    k.Text6->setTexte(u"\t "_s);
+    k.Enreg_Click();
+    EXPECT_EQ(messages(), (QStringList{u"Dificulté doit etre servis"_s, u"Ingrédiant doit etre servis"_s,
+                                       u"Préparation doit etre servis"_s}));
+    EXPECT_EQ(etat(k), EtatSaisie);
+    EXPECT_EQ(k.Text1->texte(), u"Gigot"_s);
+    EXPECT_EQ(base().compter(), 0);
+}
+
+TEST_F(Carte, UneNouvelleFicheEstEnregistreeAvecSesConversions)
+{
+    KalGeneral& k = charger({});
+    k.Creer_Click();
+    saisir(k, u"gigot d'été "_s, u"ab"_s, u"sel\r\npoivre"_s);
+    k.Text2->setTexte(u"1 h"_s);
+    k.Enreg_Click();
+    k.Creer_Click();
+    saisir(k, u"Epaule"_s);
+    k.Text3->setTexte(u"  "_s);
+    k.Text7->setTexte(u"Vin rouge"_s);
+    k.Enreg_Click();
+
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_EQ(k.Label1->text(), u"AGNEAU  Nombre de Fiches 2"_s);
+    const Fiche a = *base().ficheParNumero(1);
+    EXPECT_EQ(a.categorie, u"AGN"_s);
+    EXPECT_EQ(a.titre, u"GIGOT D'ÉTÉ "_s);
+    EXPECT_EQ(a.tempPrepa, u"1 H"_s);
+    EXPECT_EQ(a.tempCuisson + a.vin, u"??"_s);
+    EXPECT_EQ(a.difficulte, u"ab"_s);
+    EXPECT_EQ(a.ingrediant, u"sel\r\npoivre"_s);
+    const Fiche b = *base().ficheParNumero(2);
+    EXPECT_EQ(b.tempCuisson, u"  "_s);
+    EXPECT_EQ(b.vin, u"Vin rouge"_s);
+    // Nothing was attached: no photograph written.
+    EXPECT_EQ(QDir(chemin(u"Images"_s)).entryList(QDir::Files), QStringList{u"PAS.jpg"_s});
+}
+
+TEST_F(Carte, LeNouveauNumeroSuitLeDernierDeLaTable)
+{
+    QList<Fiche> douze;
+    for (int i = 1; i <= 12; ++i)
+        douze << recette(u"DES"_s, u"D"_s + QString::number(i));
+    KalGeneral& k = charger(douze);
+    k.Creer_Click();
+    saisir(k, u"Gigot"_s);
+    k.Enreg_Click();
+    EXPECT_EQ(base().ficheParNumero(13)->titre, u"GIGOT"_s);
+    EXPECT_EQ(k.MSFlexGrid1->TextMatrix(1, 0), u"13"_s);
+}
+
+TEST_F(Carte, UnTitreExistantDansUneAutreCategorieEstRefuse)
+{
+    KalGeneral& k = charger({recette(u"DES"_s, u"TARTE"_s)});
+    k.Creer_Click();
+    saisir(k, u"tarte"_s);
+    k.Enreg_Click();
+    EXPECT_EQ(dialogues->dernierMessage(), u"Cette recette existe déjà"_s);
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_EQ(table(), QStringList{u"1:TARTE"_s});
+}
+
+TEST_F(Carte, LaPhotographieChoisieEstEcriteEnBitmapSousLeTitreTape)
+{
+    KalGeneral& k = charger({});
+    ecrireImage(chemin(u"choisie.jpg"_s), Qt::red, "JPG");
+    ecrire(chemin(u"abime.jpg"_s), "pas une image");
+    k.Creer_Click();
+    dialogues->fichiersChoisis << chemin(u"choisie.jpg"_s) << chemin(u"abime.jpg"_s);
+    k.AjoutIma_Click();
+    k.AjoutIma_Click();  // unreadable: said, and the picture stays
+    k.AjoutIma_Click();  // cancelled: the picture stays
+    EXPECT_EQ(dialogues->filtres.first(), QDir::toNativeSeparators(dossier.path()) + u"(*.jpg *.JPG)"_s);
+    EXPECT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
+    saisir(k, u"Gigot"_s);
+    k.Enreg_Click();
+    EXPECT_TRUE(contenu(chemin(u"Images/Gigot.JPG"_s)).startsWith("BM"));
+    k.MSFlexGrid1->cliquer(1, 1);
+    EXPECT_EQ(etat(k), EtatFiche);
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
+}
+
+TEST_F(Carte, UneFicheChangeeGardeSonNumeroEtPeutDoublerUnTitre)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"AGN"_s, u"EPAULE"_s)});
+    k.MSFlexGrid1->cliquer(2, 1);
+    k.Text1->setTexte(u"gigot"_s);
+    k.Text3->setTexte(QString());
+    k.Enregistre_Click();
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_TRUE(k.Image1->estVide());
+    EXPECT_EQ(table(), (QStringList{u"1:GIGOT"_s, u"2:GIGOT"_s}));
+    EXPECT_EQ(base().ficheParNumero(2)->categorie, u"AGN"_s);
+    EXPECT_EQ(base().ficheParNumero(2)->tempCuisson, u"?"_s);
+    // It had no photograph: the placeholder became its photograph.
+    EXPECT_TRUE(contenu(chemin(u"Images/gigot.JPG"_s)).startsWith("BM"));
+}
+
+TEST_F(Carte, UneEcritureRateeLeDitEtGardeLaSaisieEtLaBase)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s)});
+    k.Creer_Click();
+    saisir(k, u"Epaule"_s);
+    {
+        const sqlite::Database verrou = verrouiller();
+        k.Enreg_Click();
+    }
+    EXPECT_EQ(dialogues->messages.size(), 1);
+    EXPECT_EQ(etat(k), EtatSaisie);
+    EXPECT_EQ(k.Text1->texte(), u"Epaule"_s);
+
+    // The photograph cannot be written: the card is taken back.
+    ecrire(chemin(u"choisie.bmp"_s), contenu(chemin(u"Images/PAS.jpg"_s)));
+    QDir(chemin(u"Images"_s)).removeRecursively();
+    ecrire(chemin(u"Images"_s), "un fichier, pas un dossier");
+    dialogues->fichiersChoisis << chemin(u"choisie.bmp"_s);
+    k.AjoutIma_Click();
+    k.Enreg_Click();
+    EXPECT_TRUE(dialogues->dernierMessage().startsWith(u"La photographie n'a pas pu être écrite"_s));
+    EXPECT_EQ(etat(k), EtatSaisie);
+    EXPECT_EQ(table(), QStringList{u"1:GIGOT"_s});
+
+    // Same for a changed card.
+    k.Retour_Click();
+    k.MSFlexGrid1->cliquer(1, 1);
+    dialogues->fichiersChoisis << chemin(u"choisie.bmp"_s);
+    k.AjoutIma_Click();
+    k.Text1->setTexte(u"AUTRE"_s);
+    k.Enregistre_Click();
+    EXPECT_EQ(etat(k), EtatFicheSansPhoto);
+    EXPECT_EQ(k.Text1->texte(), u"AUTRE"_s);
+    EXPECT_EQ(table(), QStringList{u"1:GIGOT"_s});
+}
+
+// ---- deletion
+
+TEST_F(Carte, EffacerRenumeroteLaTableEtRetireSaPhotographieSeulement)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s), recette(u"AGN"_s, u"DEUX"_s),
+                             recette(u"DES"_s, u"TROIS"_s), recette(u"AGN"_s, u"QUATRE"_s)});
+    for (const QString& t : {u"UN"_s, u"Deux"_s, u"TROIS"_s, u"QUATRE"_s})
+        ecrireImage(chemin(u"Images/"_s + t + u".JPG"_s), Qt::red, "BMP");
+    const QByteArray un = contenu(chemin(u"Images/UN.JPG"_s));
+    k.MSFlexGrid1->cliquer(2, 1);
+    k.Efface_Click();
+    EXPECT_TRUE(dialogues->questions.isEmpty());
+    EXPECT_EQ(table(), (QStringList{u"1:UN"_s, u"2:TROIS"_s, u"3:QUATRE"_s}));
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_EQ(k.MSFlexGrid1->TextMatrix(2, 0) + k.MSFlexGrid1->TextMatrix(2, 1), u"3QUATRE"_s);
+    EXPECT_FALSE(QFileInfo::exists(chemin(u"Images/Deux.JPG"_s)));
+    EXPECT_EQ(contenu(chemin(u"Images/UN.JPG"_s)), un);
+    EXPECT_TRUE(QFileInfo::exists(chemin(u"Images/TROIS.JPG"_s)));
+    EXPECT_TRUE(QFileInfo::exists(chemin(u"Images/QUATRE.JPG"_s)));
+}
+
+TEST_F(Carte, EffacerLaSeuleRecetteLaisseUneListeVide)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s)});
+    k.MSFlexGrid1->cliquer(1, 1);
+    k.Efface_Click();
+    EXPECT_EQ(base().compter(), 0);
+    EXPECT_EQ(k.Label1->text(), u"AGNEAU  Nombre de Fiches 0"_s);
+    EXPECT_EQ(k.MSFlexGrid1->Rows(), 1);
+    EXPECT_TRUE(dialogues->messages.isEmpty());
+}
+
+TEST_F(Carte, UnEffacementRateLeDitEtGardeLaFiche)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s)});
+    k.MSFlexGrid1->cliquer(1, 1);
+    {
+        const sqlite::Database verrou = verrouiller();
+        k.Efface_Click();
+    }
+    EXPECT_EQ(dialogues->messages.size(), 1);
+    EXPECT_EQ(etat(k), EtatFicheSansPhoto);
+    EXPECT_EQ(table(), QStringList{u"1:UN"_s});
+}
+
+// ---- keys and boxes
+
+TEST_F(Carte, LesTitresEtLesTempsSeTapentEnCapitales)
+{
+    KalGeneral& k = charger({});
+    k.Creer_Click();
+    for (Texte* t : {k.Text1, k.Text2, k.Text3}) {
+        // keyClicks only knows ASCII: é comes as the key a French keyboard sends.
+        QTest::sendKeyEvent(QTest::Click, t, Qt::Key_Eacute, u"é"_s, Qt::NoModifier);
+        QTest::keyClicks(t, u"1,a!"_s);
+        QTest::keyClick(t, Qt::Key_Backspace);
+        EXPECT_EQ(t->texte(), u"É1,A"_s) << t->objectName().toStdString();
+    }
+    QTest::keyClicks(k.Text7, u"vin"_s);
+    EXPECT_EQ(k.Text7->texte(), u"vin"_s);
+    int entree = 13;
+    k.Text1_KeyPress(entree);
+    EXPECT_EQ(entree, 13);
+    QTest::keyClicks(k.Text1, QString(120, u'x'));
+    EXPECT_EQ(k.Text1->texte().size(), 100);
+}
+
+TEST_F(Carte, LaDifficulteMontreLesPictogrammesEtGardeLesLettres)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s)});
+    k.MSFlexGrid1->cliquer(1, 1);
+    EXPECT_EQ(k.Text4->text(), u"\u2714\U0001F6B2"_s);  // a, b
+    QTest::keyClicks(k.Text4, u"cN"_s);
+    EXPECT_EQ(k.Text4->text(), u"\u2714\U0001F6B2\u2B1C\U0001F441"_s);
+    EXPECT_EQ(k.Text4->texte(), u"abcN"_s);
+    QTest::keyClicks(k.Text4, QString(30, u'a'));
+    EXPECT_EQ(k.Text4->texte().size(), 25);
+    k.Enregistre_Click();
+    EXPECT_EQ(base().ficheParNumero(1)->difficulte, u"abcN"_s + QString(21, u'a'));
+}
+
+// ---- the print question
+
+class Question : public Carte {
+protected:
+    KalGeneral& poser()
+    {
+        KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s), recette(u"AGN"_s, u"DEUX"_s, u"200 g\r\nsel"_s)});
+        k.MSFlexGrid1->cliquer(1, 1);
+        k.Text2->setTexte(u"  10 MN "_s);
+        k.Imprim_Click();
+        return k;
+    }
+    static void repondre(KalGeneral& k, const QString& reponse)
+    {
+        k.Text8->clear();
+        QTest::keyClicks(k.Text8, reponse);
+        QTest::keyClick(k.Text8, Qt::Key_Return);
+    }
+};
+
+TEST_F(Question, ImprimerDemandeImprimanteOuTexte)
+{
+    KalGeneral& k = poser();
+    EXPECT_EQ(etat(k), u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs:3 Label9 Text8"_s);
+    EXPECT_FALSE(k.Text1->isHidden());
+    EXPECT_FALSE(k.Label8->isHidden());
+    EXPECT_EQ(k.Label8->text(), u"I=IMPRIMANTE OU T=TEXTE"_s);
+    EXPECT_EQ(k.Text8->texte(), u"I"_s);
+    EXPECT_EQ(prog->donnees.ImpTempPrepa, u"10 MN"_s);
+}
+
+TEST_F(Question, IImprimeLaFicheMontreeEtRevientALaListe)
+{
+    KalGeneral& k = poser();
+    k.Suivant_Click();
+    repondre(k, u"i"_s);
+    EXPECT_EQ(prog->donnees.ImpOrigine, 2);
+    EXPECT_TRUE(imprimante->journal.contains(u"document DEUX"_s));
+    EXPECT_TRUE(imprimante->lignes().join(u'\n').contains(u"200 g"_s));
+    EXPECT_EQ(imprimante->journal.last(), u"fin"_s);
+    EXPECT_EQ(etat(k), EtatListe);
+    EXPECT_TRUE(k.Image1->estVide());
+    EXPECT_EQ(k.Label8->text(), u"Boisson conseiller"_s);
+    EXPECT_TRUE(dialogues->messages.isEmpty());
+}
+
+TEST_F(Question, UnPdfOuUnEchecDImpressionEstAnnonce)
+{
+    KalGeneral& k = poser();
+    imprimante->resultat.fichierPdf = chemin(u"UN.pdf"_s);
+    repondre(k, u"I"_s);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(QDir::toNativeSeparators(chemin(u"UN.pdf"_s))));
+    k.MSFlexGrid1->cliquer(1, 1);
+    k.Imprim_Click();
+    imprimante->resultat = {false, {}, u"Imprimante hors ligne."_s};
+    repondre(k, u"I"_s);
+    EXPECT_EQ(dialogues->dernierMessage(), u"Imprimante hors ligne."_s);
+    EXPECT_EQ(etat(k), EtatListe);
+}
+
+TEST_F(Question, TouteAutreReponseEcritLeFichierTexte)
+{
+    for (const QString& reponse : {u"t"_s, QString(), u"it"_s, u" i"_s}) {
+        KalGeneral& k = poser();
+        repondre(k, reponse);
+        EXPECT_EQ(etat(k), EtatListe) << reponse.toStdString();
+        EXPECT_FALSE(imprimante->journal.contains(u"fin"_s));
+        EXPECT_FALSE(k.Image1->estVide());
+        const QByteArray texte = contenu(chemin(u"UN.txt"_s));
+        EXPECT_TRUE(texte.contains("Cuire UN")) << reponse.toStdString();
+        QFile::remove(chemin(u"UN.txt"_s));
+        QFile::remove(chemin(Base));
+        prog.reset();
+    }
+}
+
+}  // namespace
