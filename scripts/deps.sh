@@ -4,7 +4,7 @@ set -euo pipefail
 
 PAQUETS=(
     build-essential cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 qt6-translations-l10n
     libsqlite3-dev libchm-dev mdbtools-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-symbola

@@ -75,6 +75,7 @@ KalCreer::KalCreer(Programme& programme) : FenetreKal(programme)
     Label1 = controle<QLabel>("Label1", 2040, 1328, 1905, 345, Frame1);
     Label1->setText(u"Nom de La BASE"_s);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setIndent(8);  // its caption would touch the box it names
     couleurs(Label1, VertPale, BleuFonce);
     Text1 = controle<Texte>("Text1", 3945, 1320, 3015, 360, Frame1);
     couleurs(Text1, VertPale, BleuFonce);

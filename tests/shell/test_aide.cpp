@@ -60,7 +60,7 @@ TEST_F(Aide, LesImagesEtLesPagesAbsentesViennentDuDocument)
     ASSERT_TRUE(prog->aideCarnet);
     NavigateurChm& n = *prog->aideCarnet->Navigateur;
     const QVariant image = n.loadResource(QTextDocument::ImageResource, QUrl(u"images/carnet.png"_s));
-    EXPECT_EQ(QImage::fromData(image.toByteArray()).size(), QSize(160, 80));
+    EXPECT_EQ(QImage::fromData(image.toByteArray()).size(), QSize(120, 115));
     // Nothing is read outside the document.
     EXPECT_FALSE(n.loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(chemin(u"Fetes.mdb"_s))).isValid());
 

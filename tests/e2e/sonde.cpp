@@ -1,0 +1,163 @@
+#include "sonde.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTextEdit>
+#include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QJsonArray rectangle(const QRect& r)
+{
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QJsonArray rectangleGlobal(const QWidget* w, const QRect& local)
+{
+    return rectangle(QRect(w->mapToGlobal(local.topLeft()), local.size()));
+}
+
+// The entries of a menu bar or of an open menu, where a click would land.
+QJsonArray entrees(const QWidget* w, const QList<QAction*>& actions,
+                   QRect (*geometrie)(const QWidget*, QAction*))
+{
+    QJsonArray liste;
+    for (QAction* a : actions) {
+        if (a->isSeparator() || !a->isVisible())
+            continue;
+        liste.append(QJsonObject{{u"nom"_s, a->objectName()},
+                                 {u"texte"_s, a->text()},
+                                 {u"actif"_s, a->isEnabled()},
+                                 {u"geo"_s, rectangleGlobal(w, geometrie(w, a))}});
+    }
+    return liste;
+}
+
+// The rows of a list or grid that lie in its viewport, cell by cell.
+QJsonArray cellulesVisibles(const QAbstractItemView* vue)
+{
+    QJsonArray lignes;
+    const QAbstractItemModel* modele = vue->model();
+    if (!modele)
+        return lignes;
+    const QRect cadre = vue->viewport()->rect();
+    for (int l = 0; l < modele->rowCount(); ++l) {
+        QJsonArray cellules;
+        bool visible = false;
+        for (int c = 0; c < modele->columnCount(); ++c) {
+            const QModelIndex i = modele->index(l, c);
+            const QRect r = vue->visualRect(i);
+            const bool dedans = r.isValid() && cadre.intersects(r);
+            visible = visible || dedans;
+            cellules.append(QJsonObject{
+                {u"texte"_s, i.data(Qt::DisplayRole).toString()},
+                {u"geo"_s, dedans ? rectangleGlobal(vue->viewport(), r.intersected(cadre)) : QJsonArray()}});
+        }
+        if (visible)
+            lignes.append(QJsonObject{{u"ligne"_s, l}, {u"cellules"_s, cellules}});
+    }
+    return lignes;
+}
+
+QJsonObject decrire(const QWidget* w)
+{
+    QJsonObject o{{u"classe"_s, QString::fromLatin1(w->metaObject()->className())},
+                  {u"nom"_s, w->objectName()},
+                  {u"acces"_s, w->accessibleName()},
+                  {u"actif"_s, w->isEnabled()},
+                  {u"focus"_s, w->hasFocus()},
+                  {u"geo"_s, rectangleGlobal(w, w->rect())}};
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        o[u"texte"_s] = l->text();
+    else if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        o[u"texte"_s] = b->text();
+    else if (auto* e = qobject_cast<const QLineEdit*>(w))
+        o[u"texte"_s] = e->text();
+    else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
+        o[u"texte"_s] = t->toPlainText();
+    else if (auto* d = qobject_cast<const QTextEdit*>(w))
+        o[u"texte"_s] = d->toPlainText();
+    else if (auto* p = qobject_cast<const QProgressBar*>(w))
+        o[u"valeur"_s] = p->value();
+    if (auto* v = qobject_cast<const QAbstractItemView*>(w)) {
+        o[u"lignes"_s] = cellulesVisibles(v);
+        o[u"nombreLignes"_s] = v->model() ? v->model()->rowCount() : 0;
+        if (auto* liste = qobject_cast<const QListWidget*>(w); liste && liste->currentItem())
+            o[u"choisi"_s] = liste->currentItem()->text();
+    }
+    if (auto* barre = qobject_cast<const QMenuBar*>(w))
+        o[u"entrees"_s] = entrees(w, barre->actions(), [](const QWidget* m, QAction* a) {
+            return static_cast<const QMenuBar*>(m)->actionGeometry(a);
+        });
+    else if (auto* menu = qobject_cast<const QMenu*>(w))
+        o[u"entrees"_s] = entrees(w, menu->actions(), [](const QWidget* m, QAction* a) {
+            return static_cast<const QMenu*>(m)->actionGeometry(a);
+        });
+    return o;
+}
+
+void parcourir(const QWidget* w, QJsonArray& widgets)
+{
+    for (const QObject* enfant : w->children()) {
+        const auto* e = qobject_cast<const QWidget*>(enfant);
+        if (!e || e->isWindow() || !e->isVisible())
+            continue;
+        widgets.append(decrire(e));
+        parcourir(e, widgets);
+    }
+}
+
+QByteArray ecran()
+{
+    QJsonArray fenetres;
+    for (const QWidget* f : QApplication::topLevelWidgets()) {
+        if (!f->isVisible())
+            continue;
+        QJsonObject o = decrire(f);
+        o[u"titre"_s] = f->windowTitle();
+        o[u"active"_s] = f->isActiveWindow();
+        o[u"modale"_s] = f->isModal();
+        o[u"xid"_s] = QString::number(f->winId());
+        QJsonArray widgets;
+        parcourir(f, widgets);
+        o[u"widgets"_s] = widgets;
+        fenetres.append(o);
+    }
+    return QJsonDocument(fenetres).toJson(QJsonDocument::Compact);
+}
+
+}  // namespace
+
+void installerSonde()
+{
+    const QString chemin = qEnvironmentVariable("CARNET_SONDE");
+    if (chemin.isEmpty())
+        return;
+    auto* serveur = new QLocalServer(qApp);
+    QLocalServer::removeServer(chemin);
+    if (!serveur->listen(chemin))
+        qFatal("sonde: cannot listen on %s", qPrintable(chemin));
+    QObject::connect(serveur, &QLocalServer::newConnection, serveur, [serveur] {
+        while (QLocalSocket* s = serveur->nextPendingConnection()) {
+            QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+            s->write(ecran());
+            s->disconnectFromServer();
+        }
+    });
+}
