@@ -26,7 +26,18 @@ bool estPseudo(const QStorageInfo& v)
     return !QFileInfo(p).isDir();  // a file bound over another file
 }
 
+std::function<QStringList()>& sourceVolumes()
+{
+    static std::function<QStringList()> source;
+    return source;
+}
+
 }  // namespace
+
+void setSourceVolumes(std::function<QStringList()> source)
+{
+    sourceVolumes() = std::move(source);
+}
 
 QString formeLecteur(const QString& pointMontage)
 {
@@ -65,15 +76,8 @@ CheminDecoupe decouperChemin(const QString& chemin, const QStringList& lecteurs)
 
 ListeLecteurs::ListeLecteurs(QWidget* parent) : QComboBox(parent)
 {
-    setLecteurs(volumesMontes());
+    addItems(sourceVolumes() ? sourceVolumes()() : volumesMontes());
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT Change(); });
-}
-
-void ListeLecteurs::setLecteurs(const QStringList& lecteurs)
-{
-    const QSignalBlocker bloque(this);
-    clear();
-    addItems(lecteurs);
 }
 
 QStringList ListeLecteurs::lecteurs() const

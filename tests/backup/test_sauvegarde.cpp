@@ -1,0 +1,526 @@
+#include "backup/copie.h"
+#include "backup/kalsauvegarde.h"
+#include "platform/fichiers.h"
+#include "platform/lecteurs.h"
+#include "platform/textes.h"
+
+#include "environnement.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSaveFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Copies for real, but lets a test act before each block and fail one halfway.
+class CopieurEspion : public Copieur {
+public:
+    std::function<void()> avantBloc;
+    int blocs = 0;
+    int echecAuBloc = 0;  // 1-based; 0: never
+
+protected:
+    bool ecrireBloc(QSaveFile& fichier, const char* octets, qint64 taille) override
+    {
+        ++blocs;
+        if (avantBloc)
+            avantBloc();
+        if (blocs == echecAuBloc) {
+            Copieur::ecrireBloc(fichier, octets, taille / 2);
+            return false;
+        }
+        return Copieur::ecrireBloc(fichier, octets, taille);
+    }
+};
+
+QStringList lignes(const QByteArray& octets)
+{
+    QStringList l = QString::fromUtf8(octets).split(u"\r\n"_s);
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    return l;
+}
+
+class Sauvegarde : public DossierProgramme {
+protected:
+    void SetUp() override
+    {
+        DossierProgramme::SetUp();
+        ASSERT_TRUE(ailleurs.isValid());
+        creerBase(u"Recettes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"AGN"_s, u"NAVARIN"_s)});
+        creerBase(u"Autre.MDB"_s);
+        creerBase(u"Base.kal"_s);
+        ecrire(chemin(u"AGNEAU.txt"_s), "Le mouton.\r\n");
+        ecrire(chemin(u"lettre.LET"_s), "Cher ami");
+        ecrire(chemin(u"carnet.exe"_s), "MZ");
+        QDir(dossier.path()).mkpath(u"Divers"_s);
+        ecrire(chemin(u"Divers/note.txt"_s), "ne pas copier");
+        QDir(dossier.path()).mkpath(u"Images"_s);
+        ecrire(chemin(u"Images/PAS.jpg"_s), "photo absente");
+        ecrire(chemin(u"Images/TARTE.jpg"_s), "une tarte");
+        programme();
+        ouvrirBase(u"Recettes.mdb"_s);
+        destination = QDir(ailleurs.path()).filePath(u"SAUVE/CARNET"_s);
+    }
+
+    KalSauvegarde* ouvrir()
+    {
+        KalSauvegarde* k = prog->charger(prog->kalSauvegarde);
+        espion = new CopieurEspion;
+        k->copieur.reset(espion);
+        return k;
+    }
+
+    KalSauvegarde* sauver(const QString& texte)
+    {
+        KalSauvegarde* k = ouvrir();
+        k->Text1->setTexte(texte);
+        k->Sauve_Click();
+        return k;
+    }
+
+    int fichesOuvertes() const
+    {
+        return prog->donnees.BaseDonnees ? prog->donnees.BaseDonnees->compter() : -1;
+    }
+
+    QStringList messages() const
+    {
+        QStringList m;
+        for (const auto& x : dialogues->messages)
+            m.append(x.texte);
+        return m;
+    }
+
+    QTemporaryDir ailleurs;  // another place, where the backups go
+    void TearDown() override
+    {
+        setSourceVolumes({});
+        DossierProgramme::TearDown();
+    }
+
+    QString destination;
+    CopieurEspion* espion = nullptr;
+};
+
+// ---- the backup --------------------------------------------------------------
+
+TEST_F(Sauvegarde, CopieLesFichiersDuProgrammeEtLesPhotosDansUnDossierADeuxNiveauxNeufs)
+{
+    KalSauvegarde* k = sauver(destination);
+
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(u" | "_s).toStdString();
+    EXPECT_EQ(listerFichiers(QDir(destination), {u"*"_s}),
+              (QStringList{u"AGNEAU.txt"_s, u"Autre.MDB"_s, u"Base.kal"_s, u"lettre.LET"_s, u"Recettes.mdb"_s,
+                           u"Sauve.kal"_s}));
+    EXPECT_EQ(QDir(destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{u"Images"_s});
+    EXPECT_EQ(listerFichiers(QDir(destination + u"/Images"_s), {u"*"_s}),
+              (QStringList{u"PAS.jpg"_s, u"TARTE.jpg"_s}));
+    for (const QString& f : {u"Recettes.mdb"_s, u"AGNEAU.txt"_s, u"Images/TARTE.jpg"_s})
+        EXPECT_EQ(contenu(destination + u'/' + f), contenu(chemin(f))) << f.toStdString();
+
+    // The marker was rewritten before the copy, and the copy carries it.
+    const CheminDecoupe d = decouperChemin(destination, k->Drive1->lecteurs());
+    EXPECT_EQ(lignes(contenu(chemin(u"Sauve.kal"_s))),
+              (QStringList{u"06/12/2026"_s, d.lecteur, d.reste, dossier.path()}));
+    EXPECT_EQ(d.lecteur + d.reste, destination);
+    EXPECT_EQ(contenu(destination + u"/Sauve.kal"_s), contenu(chemin(u"Sauve.kal"_s)));
+
+    EXPECT_EQ(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_EQ(k->Label1->text(), u"SAUVEGARDE"_s);
+    EXPECT_FALSE(k->Label1->isHidden());
+    EXPECT_TRUE(k->Frame1->isHidden());
+    EXPECT_FALSE(k->Sauve->isVisible());
+    EXPECT_FALSE(k->Restor->isVisible());
+    EXPECT_TRUE(k->Qite->isVisible());
+    EXPECT_EQ(fichesOuvertes(), 2);
+}
+
+TEST_F(Sauvegarde, MontreChaqueFichierCopieDansLeCadreEtLaBarre)
+{
+    KalSauvegarde* k = ouvrir();
+    QStringList vus;
+    espion->avantBloc = [&] {
+        EXPECT_FALSE(k->Frame1->isHidden());
+        EXPECT_EQ(prog->donnees.BaseDonnees, nullptr);  // the base is closed while copied
+        vus.append(u"%1 %2/%3"_s.arg(k->Frame1->title()).arg(k->ProgressBar1->value()).arg(k->ProgressBar1->maximum()));
+    };
+    k->Text1->setTexte(destination);
+    k->Sauve_Click();
+    EXPECT_EQ(vus, (QStringList{u"AGNEAU.txt 0/6"_s, u"Autre.MDB 1/6"_s, u"Base.kal 2/6"_s, u"lettre.LET 3/6"_s,
+                                u"Recettes.mdb 4/6"_s, u"Sauve.kal 5/6"_s, u"PAS.jpg 0/2"_s, u"TARTE.jpg 1/2"_s}));
+}
+
+TEST_F(Sauvegarde, LesBlancsAutourDuDossierSontIgnoresEtLeMarqueurNoteLeDossierUtilise)
+{
+    KalSauvegarde* k = sauver(u"  "_s + destination + u"  "_s);
+    EXPECT_EQ(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_TRUE(QFileInfo::exists(destination + u"/Recettes.mdb"_s));
+    const QStringList l = lignes(contenu(chemin(u"Sauve.kal"_s)));
+    ASSERT_EQ(l.size(), 4);
+    EXPECT_EQ(l[1] + l[2], destination);
+
+    // The next opening proposes that folder again.
+    prog->decharger(prog->kalSauvegarde);
+    k = ouvrir();
+    EXPECT_EQ(k->Label2->text(), u"DERNIERE SAUVEGARDE 06/12/2026"_s);
+    EXPECT_EQ(k->Text1->texte(), destination);
+    EXPECT_EQ(k->Dir1->Path(), destination);
+}
+
+TEST_F(Sauvegarde, SeulsLeDossierEtSonParentSontCrees)
+{
+    const QString profond = ailleurs.path() + u"/A/B/C"_s;
+    KalSauvegarde* k = ouvrir();
+    const QByteArray premier = contenu(chemin(u"Sauve.kal"_s));
+    k->Text1->setTexte(profond);
+    k->Sauve_Click();
+    EXPECT_FALSE(QFileInfo::exists(ailleurs.path() + u"/A"_s));
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(QDir::toNativeSeparators(profond)));
+    EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), premier);
+    EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_TRUE(k->Sauve->isVisible());  // back to choosing, the window usable
+    EXPECT_EQ(fichesOuvertes(), 2);
+}
+
+TEST_F(Sauvegarde, RefuseUnDossierQuiNEstPasUnCheminCompletOuQuiEstDansLeProgramme)
+{
+    KalSauvegarde* k = ouvrir();
+    const QByteArray marqueur = contenu(chemin(u"Sauve.kal"_s));
+    for (const QString& texte : {u""_s, u"   "_s, u"SAUVE/CARNET"_s, u"C'EST FINI"_s, u"D:\\SAUVE"_s, dossier.path(),
+                                 dossier.path() + u"/Images/copie"_s, dossier.path() + u"/../"_s +
+                                     QFileInfo(dossier.path()).fileName() + u"/x"_s}) {
+        dialogues->messages.clear();
+        k->Text1->setTexte(texte);
+        k->Sauve_Click();
+        EXPECT_EQ(dialogues->messages.size(), 1) << texte.toStdString();
+        EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), marqueur) << texte.toStdString();
+        EXPECT_TRUE(k->Sauve->isVisible()) << texte.toStdString();
+        EXPECT_EQ(fichesOuvertes(), 2) << texte.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(chemin(u"Images/copie"_s)));
+    EXPECT_FALSE(QFileInfo::exists(chemin(u"x"_s)));
+    EXPECT_EQ(espion->blocs, 0);
+}
+
+TEST_F(Sauvegarde, SansDossierImagesLaSauvegardeEstDiteIncomplete)
+{
+    QDir(chemin(u"Images"_s)).removeRecursively();
+    KalSauvegarde* k = sauver(destination);
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"INCOMPLETE"_s));
+    EXPECT_TRUE(dialogues->dernierMessage().contains(QDir::toNativeSeparators(chemin(u"Images"_s))));
+    EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_TRUE(QFileInfo::exists(destination + u"/Recettes.mdb"_s));
+    EXPECT_EQ(fichesOuvertes(), 2);
+}
+
+// ---- a copy that fails --------------------------------------------------------
+
+TEST_F(Sauvegarde, UneCopieQuiEchoueEnRouteLaisseChaqueFichierAncienOuNouveauEtLeDit)
+{
+    sauver(destination);
+    prog->decharger(prog->kalSauvegarde);
+    const QByteArray ancienneBase = contenu(destination + u"/Recettes.mdb"_s);
+    ecrire(chemin(u"AGNEAU.txt"_s), QByteArray(3000, 'n'));
+    ecrire(chemin(u"Base.kal"_s), QByteArray(3000, 'n'));
+    prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"EPAULE"_s));
+
+    KalSauvegarde* k = ouvrir();
+    espion->echecAuBloc = 5;  // Recettes.mdb, after AGNEAU.txt, Autre.MDB, Base.kal, lettre.LET
+    k->Text1->setTexte(destination);
+    k->Sauve_Click();
+
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    const QString m = dialogues->dernierMessage();
+    EXPECT_TRUE(m.contains(u"Recettes.mdb"_s)) << m.toStdString();
+    EXPECT_TRUE(m.contains(u"INCOMPLETE"_s)) << m.toStdString();
+    EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_TRUE(k->Frame1->isHidden());
+    EXPECT_EQ(contenu(destination + u"/AGNEAU.txt"_s), QByteArray(3000, 'n'));  // new
+    EXPECT_EQ(contenu(destination + u"/Base.kal"_s), QByteArray(3000, 'n'));
+    EXPECT_EQ(contenu(destination + u"/Recettes.mdb"_s), ancienneBase);  // old, whole
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files).size(), 6);     // no temporary left
+    EXPECT_EQ(fichesOuvertes(), 3);
+}
+
+TEST_F(Sauvegarde, UneRestorationQuiEchoueEnRouteLaisseChaqueFichierAncienOuNouveau)
+{
+    sauver(destination);
+    prog->decharger(prog->kalSauvegarde);
+    prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"EPAULE"_s));
+    prog->donnees.fermerBase();
+    const QByteArray baseModifiee = contenu(chemin(u"Recettes.mdb"_s));
+    ecrire(chemin(u"AGNEAU.txt"_s), "change");
+    ouvrirBase(u"Recettes.mdb"_s);
+
+    KalSauvegarde* k = ouvrir();
+    espion->echecAuBloc = 5;  // Recettes.mdb again
+    k->Restor_Click();
+
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"Recettes.mdb"_s));
+    EXPECT_EQ(contenu(chemin(u"AGNEAU.txt"_s)), QByteArray("Le mouton.\r\n"));  // restored
+    EXPECT_EQ(contenu(chemin(u"Recettes.mdb"_s)), baseModifiee);             // left whole
+    EXPECT_EQ(listerFichiers(QDir(dossier.path()), {u"Recettes.mdb*"_s}), QStringList{u"Recettes.mdb"_s});
+    EXPECT_EQ(fichesOuvertes(), 3);
+    EXPECT_EQ(prog->kalSauvegarde.data(), k);  // stays open to try again
+    EXPECT_TRUE(k->Restor->isVisible());
+}
+
+TEST(Copieur, RemplaceLaCibleEnEntierEtSignaleUneSourceIllisible)
+{
+    QTemporaryDir d;
+    const QString source = d.filePath(u"a"_s), cible = d.filePath(u"b"_s);
+    {
+        QFile f(source);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(200000, 'x'));  // several blocks
+    }
+    Copieur c;
+    EXPECT_EQ(c.copier(source, cible), std::nullopt);
+    QFile f(cible);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray(200000, 'x'));
+    const std::optional<QString> e = c.copier(d.filePath(u"absent"_s), cible);
+    ASSERT_TRUE(e.has_value());
+    EXPECT_TRUE(e->contains(u"absent"_s));
+    EXPECT_TRUE(c.copier(source, d.filePath(u"pas/de/dossier"_s)).has_value());
+}
+
+// ---- the marker ---------------------------------------------------------------
+
+TEST_F(Sauvegarde, PremiereOuvertureSansMarqueurProposeLaRacine)
+{
+    KalSauvegarde* k = ouvrir();
+    EXPECT_EQ(k->Label2->text(), u"PREMIERE SAUVEGARDE 06/12/2026"_s);
+    EXPECT_EQ(k->Text1->texte(), u"/"_s);
+    EXPECT_EQ(k->Drive1->Drive(), u"/"_s);
+    EXPECT_EQ(k->Dir1->Path(), u"/"_s);
+    EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), (u"06/12/2026\r\n/\r\n\r\n"_s + dossier.path() + u"\r\n"_s).toUtf8());
+    EXPECT_TRUE(k->Label1->isHidden());
+    EXPECT_TRUE(k->Frame1->isHidden());
+    EXPECT_TRUE(k->Sauve->isVisible());
+    EXPECT_TRUE(k->Restor->isVisible());
+    EXPECT_TRUE(k->isVisible());
+}
+
+TEST_F(Sauvegarde, UnMarqueurInutilisableEstRemisAZero)
+{
+    const QByteArray absent = ("05/03/2014\r\n/\r\n" + ailleurs.path().mid(1).toUtf8() + "/PARTI\r\n/x\r\n");
+    for (const QByteArray& octets : {QByteArray("05/03/2014\r\nD:\\\r\nSAUVE\\CARNET\r\nC:\\CARNET\r\n"),  // Windows
+                                     QByteArray("05/03/2014\r\n/\r\n"),                                  // short
+                                     QByteArray("05/03/2014\r\n/\0\r\n\r\n/x\r\n", 22),                  // binary
+                                     absent}) {
+        ecrire(chemin(u"Sauve.kal"_s), octets);
+        KalSauvegarde* k = ouvrir();
+        EXPECT_EQ(k->Label2->text(), u"PREMIERE SAUVEGARDE 06/12/2026"_s) << octets.toStdString();
+        EXPECT_EQ(k->Text1->texte(), u"/"_s);
+        EXPECT_EQ(lignes(contenu(chemin(u"Sauve.kal"_s))),
+                  (QStringList{u"06/12/2026"_s, u"/"_s, u""_s, dossier.path()}));
+        prog->decharger(prog->kalSauvegarde);
+    }
+}
+
+TEST(Marqueur, FormeEtLectureSurLaRacine)
+{
+    const Marqueur m{u"05/03/2014"_s, u"/"_s, QString(), u"/opt/carnet"_s};
+    const QByteArray octets = formaterMarqueur(m);
+    EXPECT_EQ(octets, QByteArray("05/03/2014\r\n/\r\n\r\n/opt/carnet\r\n"));
+    const std::optional<Marqueur> lu = lireMarqueur(octets);
+    ASSERT_TRUE(lu.has_value());
+    EXPECT_EQ(lu->lecteur, u"/"_s);
+    EXPECT_EQ(lu->repertoire, u""_s);
+    EXPECT_EQ(lu->dossierProgramme, u"/opt/carnet"_s);
+
+    const CheminDecoupe racine = decouperChemin(u"/"_s, {u"/"_s, u"/media/cle/"_s});
+    EXPECT_EQ(racine.lecteur, u"/"_s);
+    EXPECT_EQ(racine.reste, u""_s);
+}
+
+TEST(Marqueur, AccentsEnWindows1252EtCheminsHorsDe1252EnUtf8)
+{
+    const Marqueur accents{u"05/03/2014"_s, u"/media/clé/"_s, u"Été"_s, u"/opt/carnet"_s};
+    const QByteArray octets = formaterMarqueur(accents);
+    EXPECT_TRUE(octets.contains("/media/cl\xe9/"));
+    EXPECT_EQ(lireMarqueur(octets)->lecteur, u"/media/clé/"_s);
+    EXPECT_EQ(lireMarqueur(octets)->repertoire, u"Été"_s);
+
+    const Marqueur grec{u"05/03/2014"_s, u"/"_s, u"συνταγές"_s, u"/opt/carnet"_s};
+    EXPECT_EQ(lireMarqueur(formaterMarqueur(grec))->repertoire, u"συνταγές"_s);
+
+    // Written by hand on Linux: LF alone, no line 4.
+    const std::optional<Marqueur> lf = lireMarqueur("01/01/2020\n/\nSAUVE\n");
+    ASSERT_TRUE(lf.has_value());
+    EXPECT_EQ(lf->repertoire, u"SAUVE"_s);
+    EXPECT_EQ(lf->dossierProgramme, u""_s);
+}
+
+TEST(Lecteurs, UnCheminSeCoupeAuVolumeLePlusProfondQuiLeTient)
+{
+    const QStringList volumes{u"/"_s, u"/media/cle/"_s};
+    const CheminDecoupe cle = decouperChemin(u"/media/cle/SAUVE/CARNET"_s, volumes);
+    EXPECT_EQ(cle.lecteur, u"/media/cle/"_s);
+    EXPECT_EQ(cle.reste, u"SAUVE/CARNET"_s);
+    EXPECT_EQ(decouperChemin(u"/media/cle"_s, volumes).lecteur, u"/media/cle/"_s);
+    EXPECT_EQ(decouperChemin(u"/media/cle"_s, volumes).reste, u""_s);
+    EXPECT_EQ(decouperChemin(u"/media/clef/X"_s, volumes).lecteur, u"/"_s);
+    EXPECT_EQ(decouperChemin(u"/media/clef/X"_s, volumes).reste, u"media/clef/X"_s);
+    EXPECT_EQ(decouperChemin(u"SAUVE"_s, volumes).lecteur, u""_s);
+    EXPECT_EQ(decouperChemin(u"D:\\SAUVE"_s, volumes).lecteur, u""_s);
+    EXPECT_EQ(formeLecteur(u"/media/cle"_s), u"/media/cle/"_s);
+    EXPECT_EQ(formeLecteur(u"/"_s), u"/"_s);
+    EXPECT_TRUE(volumesMontes().contains(u"/"_s));
+    EXPECT_FALSE(volumesMontes().contains(u"/proc/"_s));
+}
+
+// ---- drives and folders ---------------------------------------------------------
+
+TEST_F(Sauvegarde, ChangerDeVolumeProposeLeMemeDossierSurLeNouveau)
+{
+    QTemporaryDir autre;
+    const QString vol1 = formeLecteur(ailleurs.path()), vol2 = formeLecteur(autre.path());
+    setSourceVolumes([=] { return QStringList{u"/"_s, vol1, vol2}; });
+    KalSauvegarde* k = ouvrir();
+    k->Text1->setTexte(destination);
+    k->Sauve_Click();
+    EXPECT_EQ(lignes(contenu(chemin(u"Sauve.kal"_s))).mid(1, 2), (QStringList{vol1, u"SAUVE/CARNET"_s}));
+    prog->decharger(prog->kalSauvegarde);
+
+    k = ouvrir();
+    EXPECT_EQ(k->Drive1->Drive(), vol1);
+    EXPECT_EQ(k->Text1->texte(), destination);
+    ASSERT_TRUE(k->Drive1->setDrive(vol2));
+    EXPECT_EQ(k->Text1->texte(), vol2 + u"SAUVE/CARNET"_s);
+    EXPECT_EQ(prog->donnees.LecteurSauvegarde, vol2);
+    EXPECT_EQ(k->Dir1->Path(), QDir::cleanPath(autre.path()));
+
+    // A backup to the root of that volume leaves line 3 empty.
+    k->Text1->setTexte(vol2);
+    k->Sauve_Click();
+    EXPECT_EQ(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_EQ(lignes(contenu(chemin(u"Sauve.kal"_s))).mid(1, 2), (QStringList{vol2, u""_s}));
+    EXPECT_TRUE(QFileInfo::exists(autre.filePath(u"Recettes.mdb"_s)));
+}
+
+TEST_F(Sauvegarde, LaListeDesDossiersSeParcourtEtLeTexteSuit)
+{
+    QDir(ailleurs.path()).mkpath(u"B/C"_s);
+    QDir(ailleurs.path()).mkpath(u"A"_s);
+    KalSauvegarde* k = ouvrir();
+    ASSERT_TRUE(k->Dir1->setPath(ailleurs.filePath(u"B"_s)));
+    EXPECT_EQ(k->Text1->texte(), ailleurs.filePath(u"B"_s));
+    ASSERT_EQ(k->Dir1->count(), 2);
+    EXPECT_EQ(k->Dir1->item(0)->text(), u".."_s);
+    EXPECT_EQ(k->Dir1->item(1)->text(), u"C"_s);
+    Q_EMIT k->Dir1->itemActivated(k->Dir1->item(0));
+    traiterEvenements();
+    EXPECT_EQ(k->Text1->texte(), QDir::cleanPath(ailleurs.path()));
+    EXPECT_EQ(k->Dir1->item(1)->text(), u"A"_s);
+    EXPECT_FALSE(k->Dir1->setPath(ailleurs.filePath(u"absent"_s)));
+    EXPECT_EQ(k->Dir1->Path(), QDir::cleanPath(ailleurs.path()));
+}
+
+// ---- the restore ----------------------------------------------------------------
+
+TEST_F(Sauvegarde, RestorerRamenerLAncienneBaseEtLeProgrammeTravailleDessus)
+{
+    sauver(destination);
+    prog->decharger(prog->kalSauvegarde);
+    prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"EPAULE"_s));
+    ASSERT_EQ(fichesOuvertes(), 3);
+    ecrire(chemin(u"Images/NOUVELLE.jpg"_s), "ajoutée depuis");
+    QFile::remove(chemin(u"Images/TARTE.jpg"_s));
+    ecrire(chemin(u"nouveau.txt"_s), "sans homonyme");
+    ecrire(chemin(u"carnet.exe"_s), "MZ2");
+
+    KalSauvegarde* k = ouvrir();
+    ASSERT_TRUE(k->Dir1->setPath(ailleurs.path()));  // what the lists show does not matter
+    k->Restor_Click();
+
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(u" | "_s).toStdString();
+    EXPECT_EQ(fichesOuvertes(), 2);
+    EXPECT_TRUE(prog->donnees.BaseDonnees->premiereParTitre(u""_s, u"NAVARIN"_s).has_value());
+    EXPECT_TRUE(prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"SELLE"_s)).has_value());
+    EXPECT_EQ(fichesOuvertes(), 3);
+    EXPECT_EQ(contenu(chemin(u"Images/NOUVELLE.jpg"_s)), QByteArray("ajoutée depuis"));
+    EXPECT_FALSE(QFileInfo::exists(chemin(u"Images/TARTE.jpg"_s)));
+    EXPECT_EQ(contenu(chemin(u"nouveau.txt"_s)), QByteArray("sans homonyme"));
+    EXPECT_EQ(contenu(chemin(u"carnet.exe"_s)), QByteArray("MZ2"));
+    EXPECT_EQ(prog->kalSauvegarde.data(), nullptr);
+    traiterEvenements();
+}
+
+TEST_F(Sauvegarde, RestorerSeRefuseSansSauvegardeDansLeDossier)
+{
+    ecrire(ailleurs.filePath(u"Recettes.mdb"_s), "pas une base");
+    const QByteArray base = contenu(chemin(u"Recettes.mdb"_s));
+    const QString sansMarqueur = u"06/12/2026\r\n/\r\n%1\r\n%2\r\n"_s.arg(ailleurs.path().mid(1), dossier.path());
+    const QString absent = u"06/12/2026\r\n/\r\n%1/PARTI\r\n%2\r\n"_s.arg(ailleurs.path().mid(1), dossier.path());
+
+    for (const QString& marqueur : {sansMarqueur, absent, QString()}) {
+        KalSauvegarde* k = ouvrir();
+        dialogues->messages.clear();
+        if (marqueur.isEmpty())
+            QFile::remove(chemin(u"Sauve.kal"_s));
+        else
+            ecrire(chemin(u"Sauve.kal"_s), marqueur.toUtf8());
+        k->Restor_Click();
+        EXPECT_EQ(dialogues->messages.size(), 1) << marqueur.toStdString();
+        EXPECT_EQ(espion->blocs, 0);
+        EXPECT_EQ(contenu(chemin(u"Recettes.mdb"_s)), base);
+        EXPECT_EQ(prog->kalSauvegarde.data(), k);
+        EXPECT_TRUE(k->Restor->isVisible());
+        EXPECT_EQ(fichesOuvertes(), 2);
+        prog->decharger(prog->kalSauvegarde);
+    }
+}
+
+// ---- Quitter ----------------------------------------------------------------------
+
+TEST_F(Sauvegarde, QuitterFermeLaFenetre)
+{
+    KalSauvegarde* k = ouvrir();
+    k->Qite->trigger();
+    EXPECT_EQ(prog->kalSauvegarde.data(), nullptr);
+    EXPECT_FALSE(k->isVisible());
+    traiterEvenements();
+
+    k = ouvrir();
+    k->close();  // the window's own close box is Quitter too
+    EXPECT_EQ(prog->kalSauvegarde.data(), nullptr);
+    traiterEvenements();
+}
+
+TEST_F(Sauvegarde, QuitterPendantLaCopieAttendLaFinDuFichierEnCoursPuisFerme)
+{
+    KalSauvegarde* k = ouvrir();
+    espion->avantBloc = [&] {
+        if (espion->blocs == 2) {  // Autre.MDB is being copied
+            k->Qite_Click();
+            EXPECT_EQ(prog->kalSauvegarde.data(), k);
+        }
+    };
+    k->Text1->setTexte(destination);
+    k->Sauve_Click();
+
+    EXPECT_EQ(contenu(destination + u"/Autre.MDB"_s), contenu(chemin(u"Autre.MDB"_s)));
+    EXPECT_FALSE(QFileInfo::exists(destination + u"/Base.kal"_s));
+    EXPECT_EQ(espion->blocs, 2);
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"INCOMPLETE"_s));
+    EXPECT_EQ(prog->kalSauvegarde.data(), nullptr);
+    EXPECT_EQ(fichesOuvertes(), 2);
+    traiterEvenements();
+}
+
+}  // namespace
