@@ -125,10 +125,13 @@ void ImprimanteQt::imprimerLigne(const QList<MorceauLigne>& morceaux)
 {
     if (!commencer())
         return;
+    tournerPages();
     const QFontMetricsF& fm = mesure();
     const double hauteurPage = imprimante_->pageLayout().paintRectPixels(imprimante_->resolution()).height();
-    if (y_ + fm.height() > hauteurPage)
-        nouvellePage();
+    if (y_ + fm.height() > hauteurPage) {
+        ++pagesEnAttente_;
+        tournerPages();
+    }
     const double colonne = fm.averageCharWidth();
     double x = 0;
     for (const MorceauLigne& m : morceaux) {
@@ -147,6 +150,7 @@ void ImprimanteQt::dessinerImage(const QImage& image, double x, double y, double
 {
     if (image.isNull() || !commencer())
         return;
+    tournerPages();
     peintre_->drawImage(QRectF(enPixels(x), enPixels(y), enPixels(largeur), enPixels(hauteur)), image);
 }
 
@@ -154,9 +158,18 @@ void ImprimanteQt::nouvellePage()
 {
     if (!commencer())
         return;
-    if (!imprimante_->newPage() && erreur_.isEmpty())
-        erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
-    y_ = 0;
+    // Turned when something is printed on the new page: a document ending
+    // right after a page break has no empty last page.
+    ++pagesEnAttente_;
+}
+
+void ImprimanteQt::tournerPages()
+{
+    for (; pagesEnAttente_ > 0; --pagesEnAttente_) {
+        if (!imprimante_->newPage() && erreur_.isEmpty())
+            erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
+        y_ = 0;
+    }
 }
 
 ResultatImpression ImprimanteQt::finDocument()
@@ -166,6 +179,7 @@ ResultatImpression ImprimanteQt::finDocument()
         // Nothing was printed: there is no job to send.
         return r;
     }
+    pagesEnAttente_ = 0;
     const bool actif = peintre_->isActive();
     if (actif && !peintre_->end() && erreur_.isEmpty())
         erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);

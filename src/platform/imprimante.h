@@ -74,6 +74,7 @@ public:
 
 private:
     bool commencer();
+    void tournerPages();  // the page breaks asked for since the last line
     void preparerImprimante();
     // The current font measured on the printer, kept until the font changes.
     const QFontMetricsF& mesure();
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<QPainter> peintre_;
     std::optional<QFontMetricsF> mesure_;
     double y_ = 0;  // device units from the top of the printable area
+    int pagesEnAttente_ = 0;
     QString fichierPdf_;
     QString erreur_;
 };
