@@ -7,16 +7,22 @@
 //   carnet-victime supprimer BASE      deletes number 1 (renumbering all)
 //   carnet-victime compacter BASE TEMP compacts through TEMP
 //   carnet-victime copier A B CIBLE    copies A, then B, ... over CIBLE
+//   carnet-victime verrouiller BASE    holds a write lock on BASE (another program)
 
 #include "backup/copie.h"
 #include "store/baserecettes.h"
+#include "store/sqlite.h"
 
 #include "victime.h"
 
 #include <QCoreApplication>
 #include <QString>
 
+#include <sqlite3.h>
+
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -82,8 +88,17 @@ int main(int argc, char** argv)
                     return echec(*erreur);
             }
         }
+        if (operation == u"verrouiller"_s) {
+            sqlite::Database db(args.at(1), SQLITE_OPEN_READWRITE);
+            db.executer("BEGIN EXCLUSIVE");
+            pret();
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
     } catch (const ErreurBase& e) {
         return echec(e.message());
+    } catch (const sqlite::Erreur& e) {
+        return echec(QString::fromUtf8(e.what()));
     }
     return echec(u"opération inconnue : "_s + operation);
 }
