@@ -331,6 +331,21 @@ TEST_F(Titres, DesTextesDUnMegaOctetSontGardesEntiers)
     EXPECT_EQ(f->preparation, preparation);
 }
 
+TEST_F(Entrees, UnTitreHostileNeSortPasLePdfDuDossier)
+{
+    Programme& p = programme(true);  // the real printer, writing PDF files here
+    for (const QString& titre : {u"../zq7"_s, u"/tmp/zq7"_s, u"..\\zq7"_s}) {
+        p.donnees.ImpTitre = titre;
+        const ResultatImpression r = ImprimeFiche(p, QImage(), {u"1 oeuf"_s}, {u"Cuire."_s});
+        ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
+        if (r.fichierPdf.isEmpty())
+            GTEST_SKIP() << "a printer is installed: no PDF file is written";
+        EXPECT_EQ(QFileInfo(r.fichierPdf).absolutePath(), QDir(dossier.path()).absolutePath()) << r.fichierPdf.toStdString();
+    }
+    for (const QString& dehors : {QDir(dossier.path() + u"/.."_s).absolutePath(), u"/tmp"_s})
+        EXPECT_TRUE(QDir(dehors).entryList(QDir::AllEntries | QDir::Hidden).filter(u"zq7"_s).isEmpty());
+}
+
 TEST_F(Entrees, UnNomDeBaseNeSortPasDuDossier)
 {
     BaseRecettes::creer(chemin(u"Base.kal"_s));
