@@ -8,6 +8,7 @@
 #include "outils.h"
 #include "victime.h"
 
+#include "backup/copie.h"
 #include "store/baserecettes.h"
 
 #include <QFileInfo>
@@ -264,6 +265,59 @@ TEST_F(Coupures, CopieDeSauvegardeTueeLaisseUnFichierEntier)
     bilan("copier", avancees, kCoupures - avancees);
     const QStringList restes = QDir(dossier.path()).entryList({u"Cible.mdb.*"_s}, QDir::Files | QDir::Hidden);
     std::cout << "[ bilan   ] copier: " << restes.size() << " temporary files of killed copies left beside the target\n";
+}
+
+// A write killed while the base file was being updated leaves it half
+// written beside its hot journal. The backup and the restore copy bases as
+// files: a backup must not take the half-written file, a restore must not
+// leave the old journal to be played over the restored base.
+TEST_F(Coupures, UneBaseInterrompueSeSauvegardeEtSeRestaureEntiere)
+{
+    const QString base = chemin(u"Base.mdb"_s);
+    BaseRecettes::creer(base);
+    {
+        std::vector<Fiche> fiches;
+        for (int i = 1; i <= 5; ++i) {
+            fiches.push_back(victime::recette(i, 0));
+            fiches.back().numero = i;
+        }
+        BaseRecettes::ouvrir(base)->importer(fiches);
+    }
+    QDir().mkpath(chemin(u"S"_s));
+    const QString sauvee = chemin(u"S/Base.mdb"_s);
+    ASSERT_TRUE(QFile::copy(base, sauvee));
+    const auto etatSauve = BaseRecettes::ouvrir(sauvee)->toutesLesFiches();
+
+    // Kill until the base file itself was caught half written: its bytes
+    // differ from what the rollback of its journal gives. That crash state
+    // is then put back in place.
+    int coupures = 0;
+    for (;; ++coupures) {
+        ASSERT_LT(coupures, 300) << "never caught the base file half written";
+        tuer({u"ajouter"_s, base}, 40000);
+        if (!QFileInfo::exists(base + u"-journal"_s))
+            continue;
+        const QByteArray fichier = contenu(base);
+        const QByteArray journal = contenu(base + u"-journal"_s);
+        BaseRecettes::ouvrir(base);  // rolls back
+        if (contenu(base) != fichier) {
+            ecrire(base, fichier);
+            ecrire(base + u"-journal"_s, journal);
+            break;
+        }
+    }
+    std::cout << "[ bilan   ] base caught half written after " << coupures + 1 << " kills\n";
+
+    Copieur copieur;
+    ASSERT_EQ(copieur.copier(base, chemin(u"S/Copie.mdb"_s)), std::nullopt);  // backup
+    ASSERT_EQ(copieur.copier(sauvee, base), std::nullopt);                     // restore
+    const auto restauree = relire(base);
+    ASSERT_EQ(restauree.size(), etatSauve.size());
+    for (std::size_t i = 0; i < restauree.size(); ++i)
+        EXPECT_TRUE(memeFiche(restauree[i], etatSauve[i])) << "record " << i;
+    const auto copie = relire(chemin(u"S/Copie.mdb"_s));
+    for (std::size_t i = 0; i < copie.size(); ++i)
+        EXPECT_TRUE(memeFiche(copie[i], victime::recette(static_cast<int>(i) + 1, 0))) << "record " << i;
 }
 
 }  // namespace
