@@ -340,6 +340,14 @@ void KalSauvegarde::Restor_Click()
                                            m->dossierProgramme, natif(cheminMarqueur())));
         return;
     }
+    // The marker is a file like any other (copied back by a restore, brought
+    // from another machine): the folder it names is only trusted when it is
+    // this program's own, or a restore would write anywhere it points.
+    if (cheminReel(programme) != cheminReel(prog.dossierProgramme())) {
+        prog.dialogues().message(this, u"LE DOSSIER DU PROGRAMME %1 INSCRIT DANS %2 N'EST PAS CELUI DE CE PROGRAMME (%3).\nRIEN N'A ETE RESTORE."_s.arg(
+                                           m->dossierProgramme, natif(cheminMarqueur()), natif(prog.dossierProgramme())));
+        return;
+    }
 
     prog.donnees.fermerBase();
     etatCopie(u"RESTORATION"_s);

@@ -16,6 +16,11 @@ QImage BoiteImage::lireImage(const QString& chemin)
     lecteur.setDecideFormatFromContent(true);
     lecteur.setAutoTransform(true);
     const QSize taille = lecteur.size();
+    // Qt's own allocation limit is a process-wide setting (and an environment
+    // variable); the cap must not depend on it.
+    if (taille.isValid() && !lecteur.supportsOption(QImageIOHandler::ScaledSize) &&
+        qint64{taille.width()} * taille.height() > PixelsMaximaux)
+        return {};
     if (taille.isValid() && (taille.width() > CoteMaximal || taille.height() > CoteMaximal))
         lecteur.setScaledSize(taille.scaled(CoteMaximal, CoteMaximal, Qt::KeepAspectRatio));
     else if (!taille.isValid())

@@ -14,6 +14,9 @@ public:
 
     // Largest picture decoded, in pixels; bigger ones are scaled down on load.
     static constexpr int CoteMaximal = 4096;
+    // Formats that cannot scale while decoding (BMP) are decoded whole first;
+    // beyond this many pixels (128 MB at 32 bits) they are refused.
+    static constexpr qint64 PixelsMaximaux = qint64{32} << 20;
 
     // False (and the box emptied) when the file cannot be read as a picture.
     bool charger(const QString& chemin);

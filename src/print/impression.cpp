@@ -121,7 +121,9 @@ std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& rec
     const QString nom = QDir::current().absoluteFilePath(nomFichierSur(recette.titre) + u".txt"_s);
     QFile fichier(nom);
     const QString echec = u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(nom));
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: on a full disk nothing stays pending in a buffer, so the
+    // file can be cut back to its old end.
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return echec;
     const qint64 tailleAvant = fichier.size();
     if (fichier.write(octets) != octets.size() || !fichier.flush()) {

@@ -140,7 +140,10 @@ void configurer(sqlite::Database& db)
     db.verifier(sqlite3_db_config(c, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr));
     db.verifier(sqlite3_db_config(c, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr));
     db.verifier(sqlite3_busy_timeout(c, 2000));
-    db.executer("PRAGMA trusted_schema=OFF");
+    // trusted_schema does not cover CHECK constraints calling functions the
+    // engine holds for non-deterministic: they would run on every check and
+    // every save. Our schema has none, so a received base's are not enforced.
+    db.executer("PRAGMA trusted_schema=OFF; PRAGMA ignore_check_constraints=ON");
 }
 
 bool synchroniser(const QString& chemin, int drapeaux)
@@ -366,36 +369,45 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
                          u" n'a pas été modifiée."_s);
     const QString echec = u"Le compactage de la base "_s + f + u" a échoué ; elle n'a pas été modifiée.\n"_s;
 
+    // The copy is written under a hidden name beside `temporaire`: a
+    // compaction cut short (power cut, killed) must not leave a half copy
+    // under a .mdb name, which the main menu would offer as a base and which
+    // would block every later compaction. A copy left by such a run is ours
+    // and worthless: it is removed first.
+    const QFileInfo infoTemporaire(temporaire);
+    const QString travail = infoTemporaire.absoluteDir().filePath(u"."_s + infoTemporaire.fileName() + u".compactage"_s);
+    supprimerTemporaire(travail);
+
     int nombre = 0;
     {
         auto base = ouvrir(chemin);
         nombre = base->compter();
         try {
             sqlite::Statement st(base->db_, "VACUUM INTO ?1");
-            st.lier(1, temporaire);
+            st.lier(1, travail);
             st.etape();
         } catch (const sqlite::Erreur& e) {
-            supprimerTemporaire(temporaire);
+            supprimerTemporaire(travail);
             throw ErreurBase(echec + messageMoteur(e, chemin));
         }
     }
     // A symbolic link to the base stays a link: the real file is replaced.
     const QString cible = QFileInfo(chemin).canonicalFilePath().isEmpty() ? chemin : QFileInfo(chemin).canonicalFilePath();
     try {
-        if (ouvrir(temporaire)->compter() != nombre)
+        if (ouvrir(travail)->compter() != nombre)
             throw ErreurBase(u"La copie compactée ne contient pas toutes les recettes."_s);
-        QFile::setPermissions(temporaire, QFile::permissions(cible));  // keep the base's modes; not worth failing over
-        if (!synchroniser(temporaire, O_RDONLY))
+        QFile::setPermissions(travail, QFile::permissions(cible));  // keep the base's modes; not worth failing over
+        if (!synchroniser(travail, O_RDONLY))
             throw ErreurBase(u"La copie compactée n'a pas pu être écrite sur le disque."_s);
-        if (::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(cible).constData()) != 0)
+        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(cible).constData()) != 0)
             throw ErreurBase(u"Le remplacement de la base a échoué : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
     } catch (const ErreurBase& e) {
-        supprimerTemporaire(temporaire);
+        supprimerTemporaire(travail);
         throw ErreurBase(echec + e.message());
     }
     synchroniserDossier(QFileInfo(cible).absolutePath());
-    if (QFileInfo(temporaire).absolutePath() != QFileInfo(cible).absolutePath())
-        synchroniserDossier(QFileInfo(temporaire).absolutePath());
+    if (infoTemporaire.absolutePath() != QFileInfo(cible).absolutePath())
+        synchroniserDossier(infoTemporaire.absolutePath());
 }
 
 int BaseRecettes::compter()

@@ -75,9 +75,10 @@ public:
     // Fails if the file exists.
     static void creer(const QString& chemin);
 
-    // Compacts the base file into `temporaire` (VACUUM INTO), checks the copy,
-    // then renames it over `chemin`. A `temporaire` already present makes it
-    // fail before the base is touched. The base must not be open elsewhere.
+    // Compacts the base file (VACUUM INTO a hidden file beside `temporaire`,
+    // never listed as a base), checks the copy, then renames it over `chemin`.
+    // A `temporaire` already present makes it fail before the base is
+    // touched. The base must not be open elsewhere.
     static void compacter(const QString& chemin, const QString& temporaire);
 
     QString chemin() const { return chemin_; }

@@ -1,0 +1,132 @@
+#pragma once
+// What each fuzz target checks, shared by the libFuzzer programs of this
+// folder and by test_reliability, which replays the seeds and every input
+// that once failed (fuzz/regression/<target>-*). Each returns false when
+// the property is broken; a crash or sanitizer report is a failure too.
+
+#include "backup/kalsauvegarde.h"
+#include "platform/encodage.h"
+#include "platform/imprimante.h"
+#include "print/kalimprime.h"
+#include "shell/programme.h"
+#include "store/baserecettes.h"
+#include "store/legacy.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFont>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace cibles {
+
+// Widths that vary by character, zero included.
+class ImprimanteLargeurs : public Imprimante {
+public:
+    void setNomPolice(const QString&) override {}
+    void setTaillePolice(double) override {}
+    void setGras(bool) override {}
+    void setCouleur(const QColor&) override {}
+    QFont police() const override { return QFont(); }
+    void nommerDocument(const QString&) override {}
+    void imprimerLigne(const QList<MorceauLigne>&) override {}
+    void dessinerImage(const QImage&, double, double, double, double) override {}
+    void nouvellePage() override {}
+    ResultatImpression finDocument() override { return {}; }
+    double largeurTexte(const QString& texte) override
+    {
+        double l = 0;
+        for (const QChar c : texte)
+            l += (c.unicode() % 13) * 45.5;  // 0 to 546 twips
+        return l;
+    }
+};
+
+// KalImprime::CoupeLigne ends and loses or repeats no character.
+inline bool coupure(const QByteArray& octets)
+{
+    static Programme prog(
+        [] {
+            Services s;
+            s.imprimante = std::make_unique<ImprimanteLargeurs>();
+            return s;
+        }(),
+        QString());
+    const QString texte = QString::fromUtf8(octets);
+    KalImprime k(prog);
+    k.CoupeLigne(texte, 300, 12000);
+    return k.List2.join(QString()) == sansBlancsFinaux(texte);
+}
+
+// decoderTexte: valid UTF-8 read as such (a byte order mark dropped), else
+// Windows-1252, one character per byte.
+inline bool decodage(const QByteArray& octets)
+{
+    const QString texte = decoderTexte(octets);
+    QString utf8 = QString::fromUtf8(octets);
+    const bool valide = utf8.toUtf8() == octets;
+    if (utf8.startsWith(QChar(0xFEFF)))
+        utf8.remove(0, 1);
+    return valide ? texte == utf8 : texte.size() == octets.size();
+}
+
+// lireMarqueur: a marker it accepts, written again, reads back the same.
+inline bool marqueur(const QByteArray& octets)
+{
+    const std::optional<Marqueur> m = lireMarqueur(octets);
+    if (!m)
+        return true;
+    const std::optional<Marqueur> relu = lireMarqueur(formaterMarqueur(*m));
+    return relu && relu->date == m->date && relu->lecteur == m->lecteur && relu->repertoire == m->repertoire &&
+           relu->dossierProgramme == m->dossierProgramme;
+}
+
+// Any bytes as a .mdb file: opened as the main menu does and, when it opens,
+// read, searched, written and compacted. Only ErreurBase may come out.
+inline bool base(const QByteArray& octets)
+{
+    static QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("Essai.mdb"));
+    const QString temporaire = dossier.filePath(QStringLiteral("temp.MDB"));
+    QFile::remove(chemin + QStringLiteral("-journal"));
+    QFile::remove(temporaire);
+    {
+        QFile f(chemin);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return true;
+        f.write(octets);
+    }
+    try {
+        auto b = BaseRecettes::ouvrir(chemin);
+        b->compter();
+        b->toutesLesFiches();
+        b->chercherTitres(QStringLiteral("A"));
+        b->listerParCategories({QStringLiteral("AGN"), QStringLiteral("DES")});
+        Fiche f;
+        f.categorie = QStringLiteral("DES");
+        f.titre = QStringLiteral("FUZZ");
+        f.difficulte = QStringLiteral("a");
+        f.ingrediant = QStringLiteral("x");
+        f.preparation = QStringLiteral("y");
+        b->ajouter(f);
+        b->supprimer(1);
+        b.reset();
+        BaseRecettes::compacter(chemin, temporaire);
+    } catch (const ErreurBase&) {
+    }
+    return true;
+}
+
+// analyserFluxImport: a malformed stream is refused with a message.
+inline bool import(const QByteArray& flux)
+{
+    try {
+        for (const LigneAccess& l : analyserFluxImport(flux))
+            versFiche(l);
+    } catch (const ErreurBase&) {
+    }
+    return true;
+}
+
+}  // namespace cibles
