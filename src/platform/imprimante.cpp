@@ -3,7 +3,6 @@
 #include "platform/fichiers.h"
 
 #include <QDir>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -15,7 +14,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// The font a printer has before any printout sets one.
+// The font a printer has before any printout sets one: the text export of a
+// run that printed nothing yet wraps with it.
 QFont policeParDefaut()
 {
     QFont f(u"Arial"_s);
@@ -32,25 +32,29 @@ ImprimanteQt::~ImprimanteQt()
         peintre_->end();
 }
 
+void ImprimanteQt::changerPolice()
+{
+    mesure_.reset();
+    if (peintre_)
+        peintre_->setFont(police_);
+}
+
 void ImprimanteQt::setNomPolice(const QString& nom)
 {
     police_.setFamily(nom);
-    if (peintre_)
-        peintre_->setFont(police_);
+    changerPolice();
 }
 
 void ImprimanteQt::setTaillePolice(double points)
 {
     police_.setPointSizeF(points);
-    if (peintre_)
-        peintre_->setFont(police_);
+    changerPolice();
 }
 
 void ImprimanteQt::setGras(bool gras)
 {
     police_.setBold(gras);
-    if (peintre_)
-        peintre_->setFont(police_);
+    changerPolice();
 }
 
 void ImprimanteQt::setCouleur(const QColor& couleur)
@@ -78,6 +82,16 @@ void ImprimanteQt::preparerImprimante()
     imprimante_->setPageSize(QPageSize(QPageSize::A4));
 }
 
+const QFontMetricsF& ImprimanteQt::mesure()
+{
+    preparerImprimante();
+    // The resolution of a printer never changes once made, so the font alone
+    // decides; building metrics is far dearer than using them.
+    if (!mesure_)
+        mesure_.emplace(police_, imprimante_.get());
+    return *mesure_;
+}
+
 bool ImprimanteQt::commencer()
 {
     if (peintre_)
@@ -102,7 +116,7 @@ bool ImprimanteQt::commencer()
     return true;
 }
 
-double ImprimanteQt::enPoints(double twips) const
+double ImprimanteQt::enPixels(double twips) const
 {
     return twips * imprimante_->resolution() / 1440.0;
 }
@@ -111,14 +125,17 @@ void ImprimanteQt::imprimerLigne(const QList<MorceauLigne>& morceaux)
 {
     if (!commencer())
         return;
-    const QFontMetricsF fm(police_, imprimante_.get());
+    const QFontMetricsF& fm = mesure();
     const double hauteurPage = imprimante_->pageLayout().paintRectPixels(imprimante_->resolution()).height();
     if (y_ + fm.height() > hauteurPage)
         nouvellePage();
     const double colonne = fm.averageCharWidth();
     double x = 0;
     for (const MorceauLigne& m : morceaux) {
-        x = std::max(x, (std::max(m.colonne, 1) - 1) * colonne);
+        const double voulu = (std::max(m.colonne, 1) - 1) * colonne;
+        // A text that already passed the column is followed by one blank, as
+        // in the text file, rather than overprinted.
+        x = x > voulu ? x + fm.horizontalAdvance(u' ') : voulu;
         peintre_->drawText(QPointF(x, y_ + fm.ascent()), m.texte);
         x += fm.horizontalAdvance(m.texte);
     }
@@ -130,14 +147,15 @@ void ImprimanteQt::dessinerImage(const QImage& image, double x, double y, double
 {
     if (image.isNull() || !commencer())
         return;
-    peintre_->drawImage(QRectF(enPoints(x), enPoints(y), enPoints(largeur), enPoints(hauteur)), image);
+    peintre_->drawImage(QRectF(enPixels(x), enPixels(y), enPixels(largeur), enPixels(hauteur)), image);
 }
 
 void ImprimanteQt::nouvellePage()
 {
     if (!commencer())
         return;
-    imprimante_->newPage();
+    if (!imprimante_->newPage() && erreur_.isEmpty())
+        erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
     y_ = 0;
 }
 
@@ -149,9 +167,11 @@ ResultatImpression ImprimanteQt::finDocument()
         return r;
     }
     const bool actif = peintre_->isActive();
-    if (actif)
-        peintre_->end();
+    if (actif && !peintre_->end() && erreur_.isEmpty())
+        erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
     peintre_.reset();
+    if (imprimante_->printerState() == QPrinter::Error && erreur_.isEmpty())
+        erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
     r.reussi = actif && erreur_.isEmpty();
     r.erreur = erreur_;
     if (imprimante_->outputFormat() == QPrinter::PdfFormat && r.reussi)
@@ -163,7 +183,5 @@ ResultatImpression ImprimanteQt::finDocument()
 
 double ImprimanteQt::largeurTexte(const QString& texte)
 {
-    preparerImprimante();
-    const QFontMetricsF fm(police_, imprimante_.get());
-    return fm.horizontalAdvance(texte) * 1440.0 / imprimante_->resolution();
+    return mesure().horizontalAdvance(texte) * 1440.0 / imprimante_->resolution();
 }

@@ -9,7 +9,10 @@
 #include <QList>
 #include <QString>
 
+#include <QFontMetricsF>
+
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -72,7 +75,10 @@ public:
 private:
     bool commencer();
     void preparerImprimante();
-    double enPoints(double twips) const;
+    // The current font measured on the printer, kept until the font changes.
+    const QFontMetricsF& mesure();
+    void changerPolice();
+    double enPixels(double twips) const;
 
     Sortie sortie_;
     QFont police_;
@@ -80,6 +86,7 @@ private:
     QString nomDocument_;
     std::unique_ptr<QPrinter> imprimante_;
     std::unique_ptr<QPainter> peintre_;
+    std::optional<QFontMetricsF> mesure_;
     double y_ = 0;  // device units from the top of the printable area
     QString fichierPdf_;
     QString erreur_;

@@ -25,6 +25,7 @@ class KalGeneral;
 class KalRecherche;
 class KalRubrique;
 class KalSauvegarde;
+class AideCarnet;
 
 struct Services {
     std::unique_ptr<Dialogues> dialogues;
@@ -66,6 +67,7 @@ public:
     QPointer<KalRecherche> kalRecherche;
     QPointer<KalRubrique> kalRubrique;
     QPointer<KalSauvegarde> kalSauvegarde;
+    QPointer<AideCarnet> aideCarnet;  // the help viewer
 
     // Load: create the window and run its Form_Load, which decides whether to
     // show it. The window may unload itself meanwhile; the result is then null.

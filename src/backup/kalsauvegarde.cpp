@@ -1,0 +1,388 @@
+#include "backup/kalsauvegarde.h"
+
+#include "platform/encodage.h"
+#include "platform/fichiers.h"
+#include "platform/lecteurs.h"
+#include "platform/textes.h"
+#include "shell/programme.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSaveFile>
+#include <QSignalBlocker>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Every path here is absolute: the copies never change the working folder,
+// which the rest of the program relies on to find its bases. (Changing folders
+// was only a way of naming the files to copy.)
+
+namespace {
+
+const QString NomMarqueur = u"Sauve.kal"_s;
+constexpr qint64 TailleMaxMarqueur = 64 * 1024;
+
+QByteArray lireOctets(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > TailleMaxMarqueur)
+        return {};
+    return f.readAll();
+}
+
+QString natif(const QString& chemin)
+{
+    return QDir::toNativeSeparators(chemin);
+}
+
+// The path with every link resolved, also for a folder not made yet: the
+// deepest existing ancestor is resolved and the rest appended.
+QString cheminReel(const QString& chemin)
+{
+    QString existant = QDir::cleanPath(chemin);
+    QString reste;
+    while (!QFileInfo::exists(existant) && !QDir(existant).isRoot()) {
+        const qsizetype coupe = existant.lastIndexOf(u'/');
+        reste = existant.mid(coupe) + reste;
+        existant = coupe > 0 ? existant.left(coupe) : u"/"_s;
+    }
+    const QString reel = QFileInfo(existant).canonicalFilePath();
+    return QDir::cleanPath((reel.isEmpty() ? existant : reel) + reste);
+}
+
+bool dans(const QString& chemin, const QString& dossier)
+{
+    return chemin == dossier || chemin.startsWith(dossier + u'/');
+}
+
+}  // namespace
+
+QByteArray formaterMarqueur(const Marqueur& m)
+{
+    const QString texte =
+        QStringList{m.date, m.lecteur, m.repertoire, m.dossierProgramme}.join(u"\r\n"_s) + u"\r\n"_s;
+    const QByteArray octets = encoder1252(texte);
+    // A path Windows-1252 cannot hold is kept whole in UTF-8, which reads back.
+    return decoderTexte(octets) == texte ? octets : texte.toUtf8();
+}
+
+std::optional<Marqueur> lireMarqueur(const QByteArray& octets)
+{
+    if (octets.contains('\0'))
+        return std::nullopt;
+    const QString texte = decoderTexte(octets);
+    QStringList lignes = texte.split(u'\n');
+    if (texte.endsWith(u'\n'))
+        lignes.removeLast();
+    for (QString& l : lignes) {
+        if (l.endsWith(u'\r'))
+            l.chop(1);
+        for (const QChar c : std::as_const(l)) {
+            if (c.unicode() < 0x20 && c != u'\t')
+                return std::nullopt;
+        }
+    }
+    if (lignes.size() < 3)
+        return std::nullopt;
+    return Marqueur{lignes[0], lignes[1], lignes[2], lignes.value(3)};
+}
+
+KalSauvegarde::KalSauvegarde(Programme& programme) : FenetreKal(programme)
+{
+    Sauve = entreeMenu("Sauve", u"Sauvegarde"_s);
+    Restor = entreeMenu("Restor", u"Restorer"_s);
+    Qite = entreeMenu("Qite", u"Quitter"_s);
+    Label1 = controle<QLabel>("Label1", 4478, 60, 2925, 420);
+    Label2 = controle<QLabel>("Label2", 3180, 1920, 5535, 615);
+    Dir1 = controle<ListeDossiers>("Dir1", 1339, 3757, 2535, 990);
+    Drive1 = controle<ListeLecteurs>("Drive1", 8066, 4080, 2475, 315);
+    Text1 = controle<Texte>("Text1", 3908, 5970, 4065, 525);
+    couleurs(Text1, QColor(192, 255, 255), QColor(192, 64, 0));
+    Frame1 = controle<QGroupBox>("Frame1", 2468, 6870, 6945, 825);
+    ProgressBar1 = controle<QProgressBar>("ProgressBar1", 150, 360, 6645, 315, Frame1);
+    ProgressBar1->setTextVisible(false);
+
+    connect(Sauve, &QAction::triggered, this, &KalSauvegarde::Sauve_Click);
+    connect(Restor, &QAction::triggered, this, &KalSauvegarde::Restor_Click);
+    connect(Qite, &QAction::triggered, this, &KalSauvegarde::Qite_Click);
+    connect(Drive1, &ListeLecteurs::Change, this, &KalSauvegarde::Drive1_Change);
+    connect(Dir1, &ListeDossiers::Change, this, &KalSauvegarde::Dir1_Change);
+}
+
+QString KalSauvegarde::cheminMarqueur() const
+{
+    return QDir(prog.dossierProgramme()).filePath(NomMarqueur);
+}
+
+void KalSauvegarde::Form_Load()
+{
+    dimensionner(10);
+    show();
+    etatChoix();
+    Label2->setText(u"DERNIERE SAUVEGARDE"_s);
+
+    const std::optional<Marqueur> lu = lireMarqueur(lireOctets(cheminMarqueur()));
+    if (lu && appliquerMarqueur(*lu))
+        return;
+
+    // First backup, or a marker that is unreadable or names a drive or folder
+    // that cannot be selected: start again from the root volume.
+    const Marqueur premier{prog.systeme().dateCourte(), u"/"_s, QString(), natif(prog.dossierProgramme())};
+    if (!ecrireMarqueur(premier))
+        prog.dialogues().message(this, u"LE FICHIER %1 N'A PAS PU ETRE ECRIT."_s.arg(natif(cheminMarqueur())));
+    Label2->setText(u"PREMIERE SAUVEGARDE"_s);
+    appliquerMarqueur(premier);
+}
+
+bool KalSauvegarde::appliquerMarqueur(const Marqueur& m)
+{
+    Label2->setText(Label2->text() + u' ' + m.date);
+    prog.donnees.LecteurSauvegarde = m.lecteur;
+    prog.donnees.RepertoireSauvegarde = m.repertoire;
+    Text1->setTexte(m.lecteur + m.repertoire);
+    if (!Drive1->setDrive(m.lecteur))
+        return false;
+    return Dir1->setPath(Text1->texte());
+}
+
+bool KalSauvegarde::ecrireMarqueur(const Marqueur& m)
+{
+    QSaveFile f(cheminMarqueur());
+    const QByteArray octets = formaterMarqueur(m);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.commit();
+}
+
+void KalSauvegarde::Drive1_Change()
+{
+    prog.donnees.LecteurSauvegarde = Drive1->Drive();
+    Dir1->setPath(Drive1->Drive());
+    // The folder of the last backup, on the new drive.
+    Text1->setTexte(prog.donnees.LecteurSauvegarde + prog.donnees.RepertoireSauvegarde);
+}
+
+void KalSauvegarde::Dir1_Change()
+{
+    const CheminDecoupe d = decouperChemin(Dir1->Path(), Drive1->lecteurs());
+    prog.donnees.LecteurSauvegarde = d.lecteur;
+    Text1->setTexte(Dir1->Path());
+    if (d.lecteur != Drive1->Drive()) {  // the folder list went onto another volume
+        const QSignalBlocker bloque(Drive1);
+        Drive1->setDrive(d.lecteur);
+    }
+}
+
+void KalSauvegarde::etatChoix()
+{
+    Label1->hide();
+    Frame1->hide();
+    Dir1->show();
+    Drive1->show();
+    Sauve->setVisible(true);
+    Restor->setVisible(true);
+}
+
+void KalSauvegarde::etatCopie(const QString& titre)
+{
+    Label1->setText(titre);
+    Label1->show();
+    Dir1->hide();
+    Drive1->hide();
+    Sauve->setVisible(false);
+    Restor->setVisible(false);
+}
+
+std::optional<QString> KalSauvegarde::dossierDestination()
+{
+    const QString d = QDir::cleanPath(QDir::fromNativeSeparators(Text1->texte().trimmed()));
+    if (!QDir::isAbsolutePath(d) || decouperChemin(d, Drive1->lecteurs()).lecteur.isEmpty()) {
+        prog.dialogues().message(
+            this, u"LE DOSSIER DE SAUVEGARDE \"%1\" N'EST PAS UN CHEMIN COMPLET.\nEXEMPLE : /media/cle/SAUVE"_s.arg(
+                      Text1->texte().trimmed()));
+        return std::nullopt;
+    }
+    const QString programme = QDir::cleanPath(prog.dossierProgramme());
+    if (dans(d, programme) || dans(cheminReel(d), cheminReel(programme))) {
+        prog.dialogues().message(
+            this, u"LA SAUVEGARDE NE PEUT PAS SE FAIRE DANS LE DOSSIER DU PROGRAMME %1.\nCHOISISSEZ UN AUTRE DOSSIER."_s.arg(
+                      natif(programme)));
+        return std::nullopt;
+    }
+    return d;
+}
+
+bool KalSauvegarde::copierListe(const QString& source, const QString& cible, bool progression,
+                                const QString& operation)
+{
+    if (progression) {
+        Frame1->show();
+        ProgressBar1->setValue(0);
+        ProgressBar1->setMaximum(static_cast<int>(File1.size()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    const QDir de(source), vers(cible);
+    for (qsizetype i = 0; i < File1.size(); ++i) {
+        const QString& nom = File1[i];
+        if (quitterDemande_) {
+            prog.dialogues().message(this, u"LA %1 A ETE INTERROMPUE : ELLE EST INCOMPLETE."_s.arg(operation));
+            return false;
+        }
+        if (progression) {
+            ProgressBar1->setValue(static_cast<int>(i));
+            Frame1->setTitle(nom);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        if (const std::optional<QString> erreur = copieur->copier(de.filePath(nom), vers.filePath(nom))) {
+            prog.dialogues().message(
+                this, u"LA COPIE DE %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(de.filePath(nom)), *erreur, operation));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool KalSauvegarde::sauvegarder(const QString& destination)
+{
+    // Only the destination and its parent are made: a mistyped deeper path
+    // fails here instead of scattering folders.
+    const QString parent = QFileInfo(destination).path();
+    QDir().mkdir(parent);
+    QDir().mkdir(destination);
+    if (!QFileInfo(destination).isDir()) {
+        prog.dialogues().message(this, u"LE DOSSIER %1 N'A PAS PU ETRE CREE."_s.arg(natif(destination)));
+        return false;
+    }
+
+    // The marker first, so that the backup carries it.
+    const CheminDecoupe d = decouperChemin(destination, Drive1->lecteurs());
+    if (!ecrireMarqueur({prog.systeme().dateCourte(), d.lecteur, d.reste, natif(prog.dossierProgramme())})) {
+        prog.dialogues().message(this, u"LE FICHIER %1 N'A PAS PU ETRE ECRIT.\nLA SAUVEGARDE N'A PAS ETE FAITE."_s.arg(
+                                           natif(cheminMarqueur())));
+        return false;
+    }
+    prog.donnees.LecteurSauvegarde = d.lecteur;
+    prog.donnees.RepertoireSauvegarde = d.reste;
+
+    const QDir programme(prog.dossierProgramme());
+    File1 = listerFichiers(programme, {u"*.mdb"_s, u"*.let"_s, u"*.kal"_s, u"*.txt"_s});
+    if (!copierListe(programme.path(), destination, true, u"SAUVEGARDE"_s))
+        return false;
+
+    const QString images = programme.filePath(u"Images"_s);
+    if (!QFileInfo(images).isDir()) {
+        prog.dialogues().message(
+            this, u"LE DOSSIER DES PHOTOGRAPHIES %1 EST INTROUVABLE.\nLA SAUVEGARDE EST INCOMPLETE."_s.arg(natif(images)));
+        return false;
+    }
+    const QString imagesCible = QDir(destination).filePath(u"Images"_s);
+    QDir().mkdir(imagesCible);
+    File1 = listerFichiers(QDir(images), {u"*"_s});
+    return copierListe(images, imagesCible, true, u"SAUVEGARDE"_s);
+}
+
+void KalSauvegarde::Sauve_Click()
+{
+    if (enCopie_)
+        return;
+    const std::optional<QString> destination = dossierDestination();
+    if (!destination)
+        return;
+
+    prog.donnees.fermerBase();  // the base file must not be held open while it is copied
+    etatCopie(u"SAUVEGARDE"_s);
+    enCopie_ = true;
+    const bool fini = sauvegarder(*destination);
+    enCopie_ = false;
+    rouvrirBase();
+    if (fini) {
+        Frame1->hide();
+        Text1->setTexte(u"C'EST FINI"_s);
+    } else {
+        etatChoix();
+    }
+    if (quitterDemande_)
+        Qite_Click();
+}
+
+void KalSauvegarde::Restor_Click()
+{
+    if (enCopie_)
+        return;
+    // The source is the folder of the last backup, whatever the lists show.
+    const std::optional<Marqueur> m = lireMarqueur(lireOctets(cheminMarqueur()));
+    if (!m || m->dossierProgramme.isEmpty()) {
+        prog.dialogues().message(this, u"AUCUNE SAUVEGARDE A RESTORER : LE FICHIER %1 EST ABSENT OU INCOMPLET."_s.arg(
+                                           natif(cheminMarqueur())));
+        return;
+    }
+    const QString source = QDir::fromNativeSeparators(m->lecteur + m->repertoire);
+    const QString programme = QDir::fromNativeSeparators(m->dossierProgramme);
+    if (!QDir::isAbsolutePath(source) || !QFileInfo(source).isDir()) {
+        prog.dialogues().message(this, u"LE DOSSIER DE SAUVEGARDE %1 EST INTROUVABLE.\nRIEN N'A ETE RESTORE."_s.arg(
+                                           m->lecteur + m->repertoire));
+        return;
+    }
+    // A backup holds its marker; without one this is not a backup folder
+    // (a drive's root, say) and nothing is copied.
+    if (!QFileInfo(QDir(source).filePath(NomMarqueur)).isFile()) {
+        prog.dialogues().message(this, u"LE DOSSIER %1 NE CONTIENT PAS DE SAUVEGARDE.\nRIEN N'A ETE RESTORE."_s.arg(
+                                           natif(source)));
+        return;
+    }
+    if (!QDir::isAbsolutePath(programme)) {
+        prog.dialogues().message(this, u"LE DOSSIER DU PROGRAMME %1 INSCRIT DANS %2 EST INCORRECT.\nRIEN N'A ETE RESTORE."_s.arg(
+                                           m->dossierProgramme, natif(cheminMarqueur())));
+        return;
+    }
+
+    prog.donnees.fermerBase();
+    etatCopie(u"RESTORATION"_s);
+    prog.donnees.LecteurSauvegarde = m->lecteur;
+    prog.donnees.RepertoireSauvegarde = m->repertoire;
+    QDir().mkdir(programme);
+    File1 = listerFichiers(QDir(source), {u"*"_s});
+    enCopie_ = true;
+    const bool fini = copierListe(source, programme, false, u"RESTORATION"_s);
+    enCopie_ = false;
+    rouvrirBase();
+    if (!fini && !quitterDemande_) {
+        etatChoix();
+        return;
+    }
+    Qite_Click();
+}
+
+void KalSauvegarde::rouvrirBase()
+{
+    if (prog.donnees.NomBase.isEmpty())
+        return;
+    try {
+        prog.donnees.BaseDonnees = BaseRecettes::ouvrir(prog.donnees.NomBase);
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+    }
+}
+
+void KalSauvegarde::Qite_Click()
+{
+    if (enCopie_) {  // the copy stops after the file in progress, then Qite runs again
+        quitterDemande_ = true;
+        return;
+    }
+    quitterDemande_ = false;
+    prog.activerMenu();
+    prog.decharger(prog.kalSauvegarde);
+}
+
+void KalSauvegarde::closeEvent(QCloseEvent* event)
+{
+    // Closing the window is Quitter: the main menu must come back.
+    event->ignore();
+    Qite_Click();
+}

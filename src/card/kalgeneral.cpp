@@ -1,0 +1,510 @@
+#include "card/kalgeneral.h"
+
+#include "platform/boiteimage.h"
+#include "platform/grille.h"
+#include "platform/lignes.h"
+#include "platform/pictogrammes.h"
+#include "platform/textes.h"
+#include "shell/programme.h"
+#include "store/baserecettes.h"
+#include "store/photo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QLabel>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QColor Rose(255, 192, 255);
+const QColor Bleu(0, 0, 255);
+
+QFont sansSerif(double points)
+{
+    QFont f(u"MS Sans Serif"_s);
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+}  // namespace
+
+KalGeneral::KalGeneral(Programme& p) : FenetreKal(p)
+{
+    creer = entreeMenu("creer", u"Creer une Fiche"_s);
+    Enregistre = entreeMenu("Enregistre", u"Enregistre"_s);
+    Enreg = entreeMenu("Enreg", u"Enregistre"_s);
+    Efface = entreeMenu("Efface", u"Effacer"_s);
+    Imprim = entreeMenu("Imprim", u"Imprimer"_s);
+    Preced = entreeMenu("Preced", u"Precedant"_s);
+    Suivant = entreeMenu("Suivant", u"Suivant"_s);
+    AjoutIma = entreeMenu("AjoutIma", u"Ajout Image"_s);
+    Retour = entreeMenu("Retour", u"Retour"_s);
+    Gene = entreeMenu("Gene", u"Retour"_s);
+
+    Label1 = controle<QLabel>("Label1", 2633, 60, 6615, 345);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(sansSerif(9.75));
+    MSFlexGrid1 = controle<Grille>("MSFlexGrid1", 1440, 1296, 9108, 6192);
+
+    Label2 = controle<QLabel>("Label2", 2648, 660, 2685, 315);
+    Label2->setText(u"Nom de La recette"_s);
+    Text1 = controle<Texte>("Text1", 5318, 660, 6435, 315);
+    Text1->setMaxLength(100);
+    Label3 = controle<QLabel>("Label3", 2652, 972, 2688, 312);
+    Label3->setText(u"Temps de Préparation"_s);
+    Text2 = controle<Texte>("Text2", 5318, 972, 3915, 315);
+    Text2->setMaxLength(25);
+    Label4 = controle<QLabel>("Label4", 2652, 1284, 2688, 312);
+    Label4->setText(u"Temps de Cuisson"_s);
+    Text3 = controle<Texte>("Text3", 5318, 1284, 3915, 315);
+    Text3->setMaxLength(25);
+    Label5 = controle<QLabel>("Label5", 2652, 1596, 2688, 312);
+    Label5->setText(u"Niveau de Difficulté"_s);
+    Text4 = controle<BoitePictogrammes>("Text4", 5318, 1596, 3915, 315, nullptr,
+                                        Pictogrammes::webdings());
+    // The pictograms count, not the characters that draw them.
+    Text4->setLimite(25);
+    Label8 = controle<QLabel>("Label8", 2652, 1908, 2688, 312);
+    Label8->setText(u"Boisson conseiller"_s);
+    Text7 = controle<Texte>("Text7", 5318, 1908, 3915, 315);
+    Text7->setMaxLength(35);
+    Label6 = controle<QLabel>("Label6", 4596, 2304, 2688, 312);
+    Label6->setText(u"Ingrédient"_s);
+    Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Text5 = controle<TexteMulti>("Text5", 2258, 2688, 7365, 2505);
+    Label7 = controle<QLabel>("Label7", 4596, 5196, 2688, 312);
+    Label7->setText(u"RECETTE"_s);
+    Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Text6 = controle<TexteMulti>("Text6", 2258, 5508, 7365, 2505);
+    Image1 = controle<BoiteImage>("Image1", 0, 3150, 2000, 3000);
+    Label9 = controle<QLabel>("Label9", 0, 7536, 2256, 324);
+    Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Text8 = controle<Texte>("Text8", 5472, 4248, 996, 420);
+
+    setFond(Rose);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Text1, Label3, Text2, Label4,
+                                                       Text3, Label5, Text4, Label8, Text7, Label6,
+                                                       Text5, Label7, Text6, Label9, Text8})
+        couleurs(w, Rose, Bleu);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label2, Text1, Label3, Text2, Label4, Text3,
+                                                       Label5, Label8, Text7, Label6, Text5,
+                                                       Label7, Text6})
+        w->setFont(sansSerif(8.25));
+    QFont pictos = Text4->font();
+    pictos.setPointSizeF(13.5);
+    pictos.setBold(false);
+    Text4->setFont(pictos);
+
+    // Tab moves between the boxes, as in the single-line ones.
+    Text5->setTabChangesFocus(true);
+    Text6->setTabChangesFocus(true);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, Text5);
+    setTabOrder(Text5, Text7);
+    setTabOrder(Text7, Text6);
+
+    connect(creer, &QAction::triggered, this, &KalGeneral::Creer_Click);
+    connect(Enregistre, &QAction::triggered, this, &KalGeneral::Enregistre_Click);
+    connect(Enreg, &QAction::triggered, this, &KalGeneral::Enreg_Click);
+    connect(Efface, &QAction::triggered, this, &KalGeneral::Efface_Click);
+    connect(Preced, &QAction::triggered, this, &KalGeneral::Preced_Click);
+    connect(Suivant, &QAction::triggered, this, &KalGeneral::Suivant_Click);
+    connect(AjoutIma, &QAction::triggered, this, &KalGeneral::AjoutIma_Click);
+    connect(Retour, &QAction::triggered, this, &KalGeneral::Retour_Click);
+    connect(Gene, &QAction::triggered, this, &KalGeneral::Gene_Click);
+    connect(MSFlexGrid1, &Grille::Click, this, &KalGeneral::MSFlexGrid1_Click);
+    Text1->KeyPress = [this](int& code) { Text1_KeyPress(code); };
+    Text2->KeyPress = [this](int& code) { Text2_KeyPress(code); };
+    Text3->KeyPress = [this](int& code) { Text3_KeyPress(code); };
+}
+
+void KalGeneral::Form_Load()
+{
+    dimensionner();
+    Lire();
+}
+
+BaseRecettes* KalGeneral::base()
+{
+    BaseRecettes* b = prog.donnees.BaseDonnees.get();
+    if (!b)
+        prog.dialogues().message(this, u"Aucune base de recettes n'est ouverte."_s);
+    return b;
+}
+
+void KalGeneral::montrerChamps(bool visible)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Label6, Label7,
+                                                       Label8, Text1, Text2, Text3, Text4, Text5,
+                                                       Text6, Text7})
+        w->setVisible(visible);
+}
+
+void KalGeneral::viderChamps()
+{
+    Text1->setTexte(QString());
+    Text2->setTexte(QString());
+    Text3->setTexte(QString());
+    Text4->setTexte(QString());
+    Text5->setTexte(QString());
+    Text6->setTexte(QString());
+    Text7->setTexte(QString());
+}
+
+void KalGeneral::Lire()
+{
+    creer->setVisible(true);
+    for (QAction* a : {AjoutIma, Enregistre, Efface, Enreg, Suivant, Preced, Imprim})
+        a->setVisible(false);
+    montrerChamps(false);
+    Label9->hide();
+    Text8->hide();
+    viderChamps();
+    Consult();
+    Retour->setVisible(false);
+    Gene->setVisible(true);
+    show();
+}
+
+void KalGeneral::Consult()
+{
+    Grille& g = *MSFlexGrid1;
+    g.setRows(2);
+    g.setCols(2);
+    g.setColWidth(0, prog.zoom.zoom(800));
+    g.setColWidth(1, prog.zoom.zoom(8000));
+    g.setFontSize(prog.zoom.zoom(8));
+    g.setRow(0);
+    g.setCol(0);
+    g.setCellAlignment(Qt::AlignCenter);
+    g.setText(u"N°"_s);
+    g.setCol(1);
+    g.setCellAlignment(Qt::AlignCenter);
+    g.setText(u"NOM DE LA RECETTE"_s);
+
+    std::vector<LigneFiche> fiches;
+    if (BaseRecettes* b = base()) {
+        try {
+            fiches = b->listerCategorie(prog.donnees.CodeCategorie);
+        } catch (const ErreurBase& e) {
+            prog.dialogues().message(this, e.message());
+        }
+    }
+    Label1->setText(prog.donnees.NomCategorie + u"  Nombre de Fiches "_s
+                    + QString::number(fiches.size()));
+
+    g.setRows(1);
+    std::vector<std::vector<CelluleGrille>> lignes;
+    lignes.reserve(fiches.size());
+    for (const LigneFiche& f : fiches)
+        lignes.push_back({{QString::number(f.numero), Qt::AlignCenter},
+                          {f.titre, Qt::AlignLeft | Qt::AlignVCenter}});
+    g.ajouterLignes(std::move(lignes));
+    g.show();
+}
+
+void KalGeneral::remplirListes()
+{
+    List1 = couperLignes(Text5->texte());
+    List2 = couperLignes(Text6->texte());
+}
+
+void KalGeneral::afficherFiche(const Fiche& f)
+{
+    Text1->setTexte(f.titre);
+    Text2->setTexte(f.tempPrepa);
+    Text3->setTexte(f.tempCuisson);
+    Text4->setTexte(f.difficulte);
+    Text5->setTexte(f.ingrediant);
+    Text6->setTexte(f.preparation);
+    Text7->setTexte(f.vin);
+
+    prog.donnees.CheminPhoto = cheminPhoto(prog.dossierProgramme(), Text1->texte());
+    if (QFileInfo(prog.donnees.CheminPhoto).isFile()) {
+        // A photograph that cannot be read leaves the box empty rather than
+        // showing the placeholder, which saving would write over it.
+        if (!Image1->charger(prog.donnees.CheminPhoto))
+            AjoutIma->setVisible(true);
+    } else {
+        Image1->charger(cheminPhotoAbsente());
+        AjoutIma->setVisible(true);
+    }
+
+    Label9->setText(u"Fiche N° "_s + QString::number(NumeroFiche) + u" N° "_s
+                    + QString::number(PositionFiche));
+    remplirListes();
+}
+
+void KalGeneral::MSFlexGrid1_Click()
+{
+    // The heading row holds no recipe.
+    const int ligne = MSFlexGrid1->Row();
+    if (ligne < 1 || ligne >= MSFlexGrid1->Rows())
+        return;
+    bool nombre = false;
+    const int numero = MSFlexGrid1->TextMatrix(ligne, 0).toInt(&nombre);
+    if (!nombre)
+        return;
+    const QString titre = MSFlexGrid1->TextMatrix(ligne, 1);
+    BaseRecettes* b = base();
+    if (!b)
+        return;
+    std::optional<Fiche> trouvee;
+    int position = 0;
+    try {
+        trouvee = b->premiereParTitre(prog.donnees.CodeCategorie, titre, &position);
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+        return;
+    }
+
+    for (QAction* a : {Efface, Enregistre, Imprim, Suivant, Preced})
+        a->setVisible(true);
+    NumeroFiche = numero;
+    MSFlexGrid1->hide();
+    if (trouvee) {
+        PositionFiche = position;
+        afficherFiche(*trouvee);
+    } else {
+        Label9->setText(u"Fiche N° "_s + QString::number(NumeroFiche) + u" N° "_s
+                        + QString::number(PositionFiche));
+        remplirListes();
+    }
+    Label9->show();
+    montrerChamps(true);
+    Retour->setVisible(true);
+    Gene->setVisible(false);
+}
+
+void KalGeneral::deplacer(int pas)
+{
+    BaseRecettes* b = base();
+    if (!b)
+        return;
+    const QString& code = prog.donnees.CodeCategorie;
+    std::optional<Fiche> f;
+    int position = 0;
+    try {
+        const int nombre = b->compterCategorie(code);
+        position = pas > 0 ? std::min(PositionFiche + 1, nombre) : std::max(PositionFiche - 1, 1);
+        f = b->ficheAPosition(code, position);
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+        return;
+    }
+    viderChamps();
+    Image1->vider();
+    PositionFiche = position;
+    if (f) {
+        NumeroFiche = f->numero;
+        afficherFiche(*f);
+    } else {
+        remplirListes();
+    }
+}
+
+void KalGeneral::Suivant_Click()
+{
+    deplacer(+1);
+}
+
+void KalGeneral::Preced_Click()
+{
+    deplacer(-1);
+}
+
+void KalGeneral::Retour_Click()
+{
+    Image1->vider();
+    Lire();
+}
+
+void KalGeneral::Gene_Click()
+{
+    prog.activerMenu(true);
+    prog.decharger(prog.kalGeneral);
+}
+
+void KalGeneral::Creer_Click()
+{
+    Image1->vider();
+    Image1->show();
+    AjoutIma->setVisible(true);
+    for (QAction* a : {Enregistre, Efface, Enreg, Imprim, creer})
+        a->setVisible(false);
+    MSFlexGrid1->hide();
+    Enreg->setVisible(true);
+    montrerChamps(true);
+    viderChamps();
+}
+
+bool KalGeneral::saisieValide()
+{
+    QString manque;
+    if (Text4->texte().trimmed().isEmpty())
+        manque = u"Dificulté doit etre servis"_s;
+    else if (Text5->texte().trimmed().isEmpty())
+        manque = u"Ingrédiant doit etre servis"_s;
+    else if (Text6->texte().trimmed().isEmpty())
+        manque = u"Préparation doit etre servis"_s;
+    if (manque.isEmpty())
+        return true;
+    prog.dialogues().message(this, manque);
+    return false;
+}
+
+Fiche KalGeneral::saisie() const
+{
+    Fiche f;
+    f.categorie = prog.donnees.CodeCategorie;
+    f.titre = Text1->texte().toUpper();
+    f.tempPrepa = Text2->texte().toUpper();
+    f.tempCuisson = Text3->texte().isEmpty() ? u"?"_s : Text3->texte().toUpper();
+    f.difficulte = Text4->texte();
+    f.ingrediant = Text5->texte();
+    f.preparation = Text6->texte();
+    f.vin = Text7->texte().isEmpty() ? u"?"_s : Text7->texte();
+    return f;
+}
+
+bool KalGeneral::ecrirePhoto()
+{
+    // No picture attached is no photograph: nothing to write.
+    if (Image1->estVide())
+        return true;
+    const QString chemin = cheminPhotoEcrite(prog.dossierProgramme(), Text1->texte());
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    if (Image1->sauverBmp(chemin))
+        return true;
+    prog.dialogues().message(
+        this, u"La photographie n'a pas pu être écrite dans « %1 ». La fiche n'est pas enregistrée."_s
+                  .arg(QDir::toNativeSeparators(chemin)));
+    return false;
+}
+
+void KalGeneral::Enreg_Click()
+{
+    if (!saisieValide())
+        return;
+    BaseRecettes* b = base();
+    if (!b)
+        return;
+    std::optional<int> numero;
+    try {
+        numero = b->ajouter(saisie());
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+        return;
+    }
+    if (!numero) {
+        prog.dialogues().message(this, u"Cette recette existe déjà"_s);
+        Lire();
+        return;
+    }
+    if (!ecrirePhoto()) {
+        // The new card is the last of the table: taking it back renumbers nothing.
+        try {
+            b->supprimer(*numero);
+        } catch (const ErreurBase& e) {
+            prog.dialogues().message(this, e.message());
+        }
+        return;
+    }
+    Lire();
+}
+
+void KalGeneral::Enregistre_Click()
+{
+    if (!saisieValide())
+        return;
+    BaseRecettes* b = base();
+    if (!b)
+        return;
+    std::optional<Fiche> ancienne;
+    try {
+        ancienne = b->ficheParNumero(NumeroFiche);
+        // Gone meanwhile: nothing to change.
+        if (!ancienne || !b->modifier(NumeroFiche, saisie())) {
+            Lire();
+            return;
+        }
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+        return;
+    }
+    if (!ecrirePhoto()) {
+        try {
+            b->modifier(NumeroFiche, *ancienne);
+        } catch (const ErreurBase& e) {
+            prog.dialogues().message(this, e.message());
+        }
+        return;
+    }
+    Image1->vider();
+    Lire();
+}
+
+void KalGeneral::Efface_Click()
+{
+    BaseRecettes* b = base();
+    if (!b)
+        return;
+    std::optional<QString> titre;
+    try {
+        titre = b->supprimer(NumeroFiche);
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+        return;
+    }
+    if (titre) {
+        const QString photo = cheminPhotoSupprimee(*titre);
+        if (QFileInfo(photo).isFile() && !QFile::remove(photo))
+            prog.dialogues().message(this, u"La photographie « %1 » n'a pas pu être effacée."_s
+                                               .arg(QDir::toNativeSeparators(photo)));
+    }
+    Lire();
+}
+
+void KalGeneral::AjoutIma_Click()
+{
+    const QString dossier = prog.dossierProgramme();
+    // Photographs the program wrote end in ".JPG": both cases are offered.
+    const QString nom = prog.dialogues().ouvrirFichier(
+        this, dossier, QDir::toNativeSeparators(dossier) + u"(*.jpg *.JPG)"_s);
+    // Cancelled: the picture shown stays.
+    if (nom.isEmpty())
+        return;
+    const QImage image = BoiteImage::lireImage(nom);
+    if (image.isNull()) {
+        prog.dialogues().message(this, u"Le fichier « %1 » n'est pas une image lisible."_s
+                                           .arg(QDir::toNativeSeparators(nom)));
+        return;
+    }
+    Image1->setImage(image);
+}
+
+void KalGeneral::Text1_KeyPress(int& KeyAscii)
+{
+    KeyAscii = majusculeTouche(KeyAscii);
+}
+
+void KalGeneral::Text2_KeyPress(int& KeyAscii)
+{
+    KeyAscii = majusculeTouche(KeyAscii);
+}
+
+void KalGeneral::Text3_KeyPress(int& KeyAscii)
+{
+    KeyAscii = majusculeTouche(KeyAscii);
+}

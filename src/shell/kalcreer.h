@@ -1,0 +1,36 @@
+#pragma once
+// Creation of a recipe base: a copy of the empty template "Base.kal" under the
+// name typed, in capitals, with the extension ".MDB".
+
+#include "shell/fenetrekal.h"
+
+#include <QString>
+
+#include <optional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
+class Texte;
+
+class KalCreer : public FenetreKal {
+    Q_OBJECT
+public:
+    explicit KalCreer(Programme& programme);
+    void Form_Load();
+    void Command1_Click();
+    void Retour_Click();
+
+    QLabel* Label2;
+    QFrame* Frame1;
+    QLabel* Label1;
+    Texte* Text1;
+    QPushButton* Command1;
+    QAction* Retour;
+};
+
+// Copies `modele` to `nom` through a temporary file of the same folder renamed
+// at the end, so that no half-written base is ever left under `nom`, and never
+// over an existing file. The French reason on failure, nothing on success.
+std::optional<QString> copierModele(const QString& modele, const QString& nom);

@@ -1,0 +1,64 @@
+#include "shell/kaltexte.h"
+
+#include "platform/encodage.h"
+#include "platform/fichiers.h"
+#include "platform/textes.h"
+#include "platform/twips.h"
+#include "shell/programme.h"
+
+#include <QAction>
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+QString lireTexteCategorie(const QString& nom)
+{
+    const QString chemin = trouverFichier(nom);
+    if (chemin.isEmpty())
+        return {};
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray octets = fichier.read(KalTexte::TailleMaximale);
+    // A cut file ends on a whole line, so no character is split in two.
+    if (!fichier.atEnd()) {
+        const qsizetype fin = octets.lastIndexOf('\n');
+        if (fin >= 0)
+            octets.truncate(fin + 1);
+    }
+    return decoderTexte(octets);
+}
+
+KalTexte::KalTexte(Programme& programme) : FenetreKal(programme)
+{
+    Text1 = controle<TexteMulti>("Text1", 0, 0, 11800, 8280);
+    Text1->setFont(QFont(u"Arial"_s));
+    couleurs(Text1, QColor(255, 255, 128), QColor(0, 0, 255));
+    Suite = entreeMenu("Suite", u"Suite"_s);
+    connect(Suite, &QAction::triggered, this, &KalTexte::Suite_Click);
+}
+
+void KalTexte::Form_Load()
+{
+    // Not rescaled: centred at its design size, only its text follows the screen.
+    setTailleFenetreTwips(this, 9000, 12000);
+    setPositionFenetreTwips(this, (prog.zoom.LargeurEcran - 12000.0) / 2, (prog.zoom.HauteurEcran - 9000.0) / 2);
+    setGeometrieTwips(Text1, QRectF(0, 0, 11800, 8280));
+    if (QWidget* fiches = prog.vivante("KalGeneral"))
+        fiches->hide();
+    Text1->setTexte(lireTexteCategorie(prog.donnees.NomCategorie + u".txt"_s));
+    QFont police = Text1->font();
+    police.setPointSize(prog.zoom.TaillePolice);
+    Text1->setFont(police);
+    show();
+}
+
+void KalTexte::Suite_Click()
+{
+    prog.decharger(prog.kalTexte);
+    if (QWidget* fiches = prog.vivante("KalGeneral")) {
+        fiches->setVisible(true);
+        fiches->raise();
+        fiches->activateWindow();
+    }
+}
