@@ -15,7 +15,6 @@ void KalImprime::Couper()
 void KalImprime::CoupeLigne(QString Txt, int X, int LargeurUtile)
 {
     Txt = sansBlancsFinaux(Txt);
-    QString ligne;
     const int limite = LargeurUtile - (X + 2200);
     if (Txt.size() < 85) {
         List2.append(Txt);
@@ -23,21 +22,32 @@ void KalImprime::CoupeLigne(QString Txt, int X, int LargeurUtile)
     }
     Imprimante& imprimante = prog_.imprimante();
     const qsizetype longueur = Txt.size();
-    for (qsizetype position = 0; position < longueur; ++position) {
-        ligne.append(Txt.at(position));
+    // Character by character, a line ends at the first character that makes
+    // it too wide. A longer text is never narrower, so that character is
+    // found by halving: a few measurements a line instead of one a character.
+    const auto tropLarge = [&](qsizetype debut, qsizetype n) {
         // Twips are whole numbers on the printer; a half goes to the even neighbour.
-        if (std::nearbyint(imprimante.largeurTexte(ligne)) > limite) {
-            // Back to the last blank; the characters given back start the next line.
-            while (!ligne.endsWith(u' ') && ligne.contains(u' ')) {
-                ligne.chop(1);
-                --position;
-            }
-            List2.append(ligne);
-            ligne.clear();
+        return std::nearbyint(imprimante.largeurTexte(Txt.mid(debut, n))) > limite;
+    };
+    qsizetype debut = 0;
+    while (debut < longueur) {
+        const qsizetype reste = longueur - debut;
+        if (!tropLarge(debut, reste)) {
+            List2.append(Txt.mid(debut));
+            return;
         }
-    }
-    if (!ligne.isEmpty())
+        qsizetype tient = 0, deborde = reste;
+        while (deborde - tient > 1) {
+            const qsizetype milieu = tient + (deborde - tient) / 2;
+            (tropLarge(debut, milieu) ? deborde : tient) = milieu;
+        }
+        QString ligne = Txt.mid(debut, deborde);
+        // Back to the last blank; the characters given back start the next line.
+        while (!ligne.endsWith(u' ') && ligne.contains(u' '))
+            ligne.chop(1);
         List2.append(ligne);
+        debut += ligne.size();
+    }
 }
 
 QString sansBlancsFinaux(const QString& texte)
