@@ -14,6 +14,16 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+// Characters whose width depends on their neighbours at most through pair
+// kerning: Latin letters and the usual punctuation. Others (combining marks,
+// other scripts, surrogates, control characters) are measured with the
+// whole text.
+bool sansContexte(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u < 0x0300) || (u >= 0x2000 && u < 0x2100);
+}
+
 // The font a printer has before any printout sets one: the text export of a
 // run that printed nothing yet wraps with it.
 QFont policeParDefaut()
@@ -35,6 +45,9 @@ ImprimanteQt::~ImprimanteQt()
 void ImprimanteQt::changerPolice()
 {
     mesure_.reset();
+    avances_.clear();
+    paires_.clear();
+    dernierTexte_.clear();
     if (peintre_)
         peintre_->setFont(police_);
 }
@@ -181,7 +194,43 @@ ResultatImpression ImprimanteQt::finDocument()
     return r;
 }
 
+double ImprimanteQt::avance(QChar precedent, QChar c)
+{
+    const QFontMetricsF& fm = mesure();
+    if (precedent.isNull()) {
+        auto seul = avances_.constFind(c.unicode());
+        if (seul == avances_.constEnd())
+            seul = avances_.insert(c.unicode(), fm.horizontalAdvance(QString(c)));
+        return *seul;
+    }
+    const quint32 cle = quint32(precedent.unicode()) << 16 | c.unicode();
+    auto paire = paires_.constFind(cle);
+    if (paire == paires_.constEnd()) {
+        // The advance of `c` after `precedent`, kerning included.
+        const double avant = avance(QChar(), precedent);
+        paire = paires_.insert(cle, fm.horizontalAdvance(QString(precedent) + c) - avant);
+    }
+    return *paire;
+}
+
 double ImprimanteQt::largeurTexte(const QString& texte)
 {
-    return mesure().horizontalAdvance(texte) * 1440.0 / imprimante_->resolution();
+    const QFontMetricsF& fm = mesure();
+    qsizetype debut = 0;
+    double largeur = 0;
+    // The last text measured is kept only when its sum was exact.
+    if (!dernierTexte_.isEmpty() && texte.startsWith(dernierTexte_)) {
+        debut = dernierTexte_.size();
+        largeur = derniereLargeur_;
+    }
+    for (qsizetype i = debut; i < texte.size(); ++i) {
+        if (!sansContexte(texte.at(i))) {
+            dernierTexte_.clear();
+            return fm.horizontalAdvance(texte) * 1440.0 / imprimante_->resolution();
+        }
+        largeur += avance(i > 0 ? texte.at(i - 1) : QChar(), texte.at(i));
+    }
+    dernierTexte_ = texte;
+    derniereLargeur_ = largeur;
+    return largeur * 1440.0 / imprimante_->resolution();
 }

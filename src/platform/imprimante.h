@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <QFontMetricsF>
+#include <QHash>
 
 #include <memory>
 #include <optional>
@@ -78,6 +79,7 @@ private:
     // The current font measured on the printer, kept until the font changes.
     const QFontMetricsF& mesure();
     void changerPolice();
+    double avance(QChar precedent, QChar c);
     double enPixels(double twips) const;
 
     Sortie sortie_;
@@ -87,6 +89,12 @@ private:
     std::unique_ptr<QPrinter> imprimante_;
     std::unique_ptr<QPainter> peintre_;
     std::optional<QFontMetricsF> mesure_;
+    // Wrapping measures a line once per added character: widths are summed
+    // from cached character and pair advances, continuing from the last text.
+    QHash<char16_t, double> avances_;
+    QHash<quint32, double> paires_;
+    QString dernierTexte_;
+    double derniereLargeur_ = 0;
     double y_ = 0;  // device units from the top of the printable area
     QString fichierPdf_;
     QString erreur_;

@@ -1,0 +1,148 @@
+// The text file: byte for byte, appended, inside the working folder, and a
+// clear message when it cannot be written.
+#include "print/impression.h"
+
+#include "environnement.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray blancs(int n)
+{
+    return QByteArray(n, ' ');
+}
+
+RecetteExportee recette(const QString& titre)
+{
+    RecetteExportee r;
+    r.titre = titre;
+    r.tempPrepa = u"20 mn"_s;
+    r.tempCuisson = u"1 H"_s;
+    r.difficulte = u"aa"_s;
+    r.vin = u"Rosé"_s;
+    return r;
+}
+
+class Export : public DossierProgramme {
+protected:
+    void SetUp() override
+    {
+        DossierProgramme::SetUp();
+        programme();
+    }
+    std::optional<QString> exporter(const RecetteExportee& r) { return ExporterTexte(*prog, r); }
+    QList<QByteArray> lignesDe(const QString& nom) { return contenu(chemin(nom)).split('\n'); }
+};
+
+TEST_F(Export, ChaqueLigneALaColonneVoulue)
+{
+    RecetteExportee r = recette(u"POULET RÔTI"_s);
+    r.tempCuisson = u" 1 H "_s;  // values as they stand in the window
+    r.ingredients = QStringList{u"1 poulet"_s, u"  sel"_s};
+    r.preparation = QStringList{u"  Cuire.  "_s, u""_s};
+    ASSERT_EQ(exporter(r), std::nullopt);
+    const QByteArray attendu =
+        blancs(39) + "POULET R\xd4TI\r\n"
+        "\r\n" +
+        blancs(9) + "Temps de Pr\xe9paration" + blancs(10) + "20 mn\r\n" +
+        blancs(9) + "Temps de Cuisson" + blancs(14) + " 1 H \r\n" +
+        blancs(9) + "Niveau de Difficult\xe9" + blancs(10) + "aa\r\n" +
+        blancs(9) + "Boisson Conseiller" + blancs(12) + "Ros\xe9\r\n"
+        "\r\n" +
+        blancs(24) + "Ingrediant\r\n"
+        "\r\n" +
+        blancs(9) + "1 poulet\r\n" +
+        blancs(9) + "  sel\r\n"
+        "\r\n" +
+        blancs(24) + "Preparation\r\n"
+        "\r\n" +
+        blancs(9) + "Cuire.\r\n" +
+        blancs(9) + "\r\n"
+        "\r\n" +
+        blancs(39) + "Bon App\xe9tit\r\n";
+    EXPECT_EQ(contenu(chemin(u"POULET RÔTI.txt"_s)), attendu);
+}
+
+TEST_F(Export, LeTitreSeCentreSurSaLongueur)
+{
+    // 45 - L/2, a half to the even neighbour, never left of column 1.
+    const struct { int longueur, blancsDevant; } cas[] = {{10, 39}, {11, 39}, {13, 37}, {90, 0}, {97, 0}};
+    for (const auto& c : cas) {
+        const QString titre = QString(c.longueur, u'T');
+        ASSERT_EQ(exporter(recette(titre)), std::nullopt);
+        EXPECT_EQ(lignesDe(titre + u".txt"_s).at(0), blancs(c.blancsDevant) + titre.toLatin1() + '\r')
+            << c.longueur;
+    }
+}
+
+TEST_F(Export, SansIngredientRienEntreLesDeuxTitres)
+{
+    ASSERT_EQ(exporter(recette(u"VIDE"_s)), std::nullopt);
+    const QList<QByteArray> l = lignesDe(u"VIDE.txt"_s);
+    ASSERT_GE(l.size(), 13);
+    EXPECT_EQ(l.at(7), blancs(24) + "Ingrediant\r");
+    EXPECT_EQ(l.at(8), "\r");
+    EXPECT_EQ(l.at(9), "\r");
+    EXPECT_EQ(l.at(10), blancs(24) + "Preparation\r");
+}
+
+TEST_F(Export, LaPreparationEstCoupeePuisRognee)
+{
+    RecetteExportee r = recette(u"LONGUE"_s);
+    r.preparation = QStringList{u"   "_s + QString(100, u'p') + u" fin"_s};
+    ASSERT_EQ(exporter(r), std::nullopt);
+    const QList<QByteArray> l = lignesDe(u"LONGUE.txt"_s);
+    // At 9600 twips the only blanks are the leading ones: the cut leaves them
+    // alone on a line, which trimming empties; the run is then cut at 96.
+    ASSERT_GE(l.size(), 15);
+    EXPECT_EQ(l.at(12), blancs(9) + '\r');
+    EXPECT_EQ(l.at(13), blancs(9) + QByteArray(96, 'p') + '\r');
+    EXPECT_EQ(l.at(14), blancs(9) + "pppp fin\r");
+}
+
+TEST_F(Export, UnSecondExportSAjouteAuPremier)
+{
+    RecetteExportee r = recette(u"DEUX FOIS"_s);
+    ASSERT_EQ(exporter(r), std::nullopt);
+    const QByteArray une = contenu(chemin(u"DEUX FOIS.txt"_s));
+    ASSERT_FALSE(une.isEmpty());
+    ASSERT_EQ(exporter(r), std::nullopt);
+    EXPECT_EQ(contenu(chemin(u"DEUX FOIS.txt"_s)), une + une);
+}
+
+TEST_F(Export, LeFichierResteDansLeDossier)
+{
+    ASSERT_EQ(exporter(recette(u"../DEHORS"_s)), std::nullopt);
+    ASSERT_EQ(exporter(recette(u"A/B"_s)), std::nullopt);
+    EXPECT_TRUE(QFile::exists(chemin(u".._DEHORS.txt"_s)));
+    EXPECT_TRUE(QFile::exists(chemin(u"A_B.txt"_s)));
+    EXPECT_FALSE(QFile::exists(chemin(u"../DEHORS.txt"_s)));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    // The first line still shows the title as typed.
+    EXPECT_TRUE(lignesDe(u"A_B.txt"_s).at(0).endsWith("A/B\r"));
+}
+
+TEST_F(Export, UnCaractereHorsWindows1252DevientPointDInterrogation)
+{
+    RecetteExportee r = recette(u"SOUPE"_s);
+    r.ingredients = QStringList{u"½ œuf ☃ 𝄞"_s};
+    ASSERT_EQ(exporter(r), std::nullopt);
+    EXPECT_EQ(lignesDe(u"SOUPE.txt"_s).at(9), blancs(9) + "\xbd \x9c" "uf ? ?\r");
+}
+
+TEST_F(Export, UnFichierImpossibleAEcrireDonneUnMessage)
+{
+    ASSERT_TRUE(QDir(dossier.path()).mkdir(u"BLOQUE.txt"_s));
+    const std::optional<QString> erreur = exporter(recette(u"BLOQUE"_s));
+    ASSERT_TRUE(erreur.has_value());
+    EXPECT_TRUE(erreur->contains(u"BLOQUE.txt"_s)) << erreur->toStdString();
+    EXPECT_TRUE(QFileInfo(chemin(u"BLOQUE.txt"_s)).isDir());
+}
+
+}  // namespace
