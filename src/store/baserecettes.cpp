@@ -552,7 +552,10 @@ std::optional<QString> BaseRecettes::supprimer(int numero)
 std::vector<LigneTrouvee> BaseRecettes::chercherTitres(const QString& mot)
 {
     return proteger(chemin_, [&] {
-        sqlite::Statement st(db_, "SELECT Numero, Categorie, Titre FROM Cuisine WHERE instr(Titre, ?1) > 0 ORDER BY Numero, rowid");
+        // The titles are scanned in the Titre index, a small fraction of the
+        // table; only the rows found are read.
+        sqlite::Statement st(db_, "SELECT Numero, Categorie, Titre FROM Cuisine WHERE rowid IN"
+                                  " (SELECT rowid FROM Cuisine WHERE instr(Titre, ?1) > 0) ORDER BY Numero, rowid");
         st.lier(1, mot);
         std::vector<LigneTrouvee> lignes;
         while (st.etape())
