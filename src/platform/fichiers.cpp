@@ -1,10 +1,14 @@
 #include "platform/fichiers.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
+
+#include <dirent.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +26,27 @@ QStringList entrees(const QDir& dossier, QDir::Filters genre)
     QStringList noms = dossier.entryList(genre | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     std::sort(noms.begin(), noms.end(), avantSansCasse);
     return noms;
+}
+
+// The entry of `dossier` named `nom` in another letter case, the first by
+// name when there are several. Read straight from the folder, without sorting
+// or examining every entry: the photographs' folder holds thousands.
+QString entreeSansCasse(const QString& dossier, const QString& nom)
+{
+    DIR* d = ::opendir(QFile::encodeName(dossier).constData());
+    if (!d)
+        return {};
+    QString trouve;
+    while (const dirent* e = ::readdir(d)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+            continue;
+        const QString n = QFile::decodeName(e->d_name);
+        if (n.size() == nom.size() && n.compare(nom, Qt::CaseInsensitive) == 0
+            && (trouve.isEmpty() || avantSansCasse(n, trouve)))
+            trouve = n;
+    }
+    ::closedir(d);
+    return trouve;
 }
 
 }  // namespace
@@ -67,14 +92,10 @@ QString trouverFichier(const QString& chemin)
             courant = essai;
             continue;
         }
-        const QDir dossier(courant.isEmpty() ? u"."_s : courant);
-        const QStringList noms = entrees(dossier, QDir::AllEntries);
-        const auto trouve = std::find_if(noms.begin(), noms.end(), [&](const QString& nom) {
-            return nom.compare(partie, Qt::CaseInsensitive) == 0;
-        });
-        if (trouve == noms.end())
+        const QString trouve = entreeSansCasse(courant.isEmpty() ? u"."_s : courant, partie);
+        if (trouve.isEmpty())
             return {};
-        courant = courant.isEmpty() ? *trouve : QDir(courant).filePath(*trouve);
+        courant = courant.isEmpty() ? trouve : QDir(courant).filePath(trouve);
     }
     return courant;
 }

@@ -446,8 +446,9 @@ std::optional<Fiche> BaseRecettes::ficheAPosition(const QString& code, int posit
     if (position < 1)
         return std::nullopt;
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
-        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine WHERE Categorie = ?1"
-                                  " ORDER BY Numero, rowid LIMIT 1 OFFSET ?2");
+        // The sort carries the row numbers only, not every field of the category.
+        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine WHERE rowid = (SELECT rowid FROM Cuisine"
+                                  " WHERE Categorie = ?1 ORDER BY Numero, rowid LIMIT 1 OFFSET ?2)");
         st.lier(1, code);
         st.lier(2, std::int64_t{position} - 1);
         if (!st.etape())
@@ -461,11 +462,15 @@ std::optional<Fiche> BaseRecettes::premiereParTitre(const QString& code, const Q
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
         // Positions are counted over the whole category (or table), then the
         // first row with the title is kept.
+        // The window reads only the narrow columns; the long texts are read
+        // for the one row kept.
         const char* sql = code.isEmpty()
-            ? "SELECT " CARNET_CHAMPS ", rang FROM (SELECT " CARNET_CHAMPS ", ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang"
-              " FROM Cuisine) WHERE Titre = ?1 ORDER BY rang LIMIT 1"
-            : "SELECT " CARNET_CHAMPS ", rang FROM (SELECT " CARNET_CHAMPS ", ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang"
-              " FROM Cuisine WHERE Categorie = ?2) WHERE Titre = ?1 ORDER BY rang LIMIT 1";
+            ? "SELECT " CARNET_CHAMPS ", rang FROM Cuisine JOIN (SELECT rowid AS ligne, Titre AS t,"
+              " ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang FROM Cuisine) ON Cuisine.rowid = ligne"
+              " WHERE t = ?1 ORDER BY rang LIMIT 1"
+            : "SELECT " CARNET_CHAMPS ", rang FROM Cuisine JOIN (SELECT rowid AS ligne, Titre AS t,"
+              " ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang FROM Cuisine WHERE Categorie = ?2) ON Cuisine.rowid = ligne"
+              " WHERE t = ?1 ORDER BY rang LIMIT 1";
         sqlite::Statement st(db_, sql);
         st.lier(1, titre);
         if (!code.isEmpty())
@@ -567,7 +572,10 @@ std::optional<QString> BaseRecettes::supprimer(int numero)
 std::vector<LigneTrouvee> BaseRecettes::chercherTitres(const QString& mot)
 {
     return proteger(chemin_, [&] {
-        sqlite::Statement st(db_, "SELECT Numero, Categorie, Titre FROM Cuisine WHERE instr(Titre, ?1) > 0 ORDER BY Numero, rowid");
+        // The titles are scanned in the Titre index, a small fraction of the
+        // table; only the rows found are read.
+        sqlite::Statement st(db_, "SELECT Numero, Categorie, Titre FROM Cuisine WHERE rowid IN"
+                                  " (SELECT rowid FROM Cuisine WHERE instr(Titre, ?1) > 0) ORDER BY Numero, rowid");
         st.lier(1, mot);
         std::vector<LigneTrouvee> lignes;
         while (st.etape())

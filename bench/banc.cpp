@@ -1,0 +1,597 @@
+#include "banc.h"
+
+#include "services.h"
+
+#include "backup/kalsauvegarde.h"
+#include "browser/kalrubrique.h"
+#include "card/kalgeneral.h"
+#include "platform/boiteimage.h"
+#include "platform/fichiers.h"
+#include "platform/grille.h"
+#include "platform/imprimante.h"
+#include "platform/listefichiers.h"
+#include "platform/pictogrammes.h"
+#include "platform/textes.h"
+#include "search/kalrecherche.h"
+#include "shell/kaldepart.h"
+#include "shell/programme.h"
+#include "store/catalogue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <sqlite3.h>
+
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <unistd.h>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Peak resident memory since the last reset, in MiB.
+double picMo()
+{
+    std::ifstream statut("/proc/self/status");
+    std::string ligne;
+    while (std::getline(statut, ligne))
+        if (ligne.rfind("VmHWM:", 0) == 0)
+            return std::stod(ligne.substr(6)) / 1024.0;
+    return 0;
+}
+
+void remettrePic()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// A bare SQLite connection for the floors.
+class Connexion {
+public:
+    explicit Connexion(const QString& chemin)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(chemin).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(db_));
+        // The store's cache size, so that both read from the same warm pages.
+        executer("PRAGMA cache_size=-32768");
+    }
+    ~Connexion() { sqlite3_close_v2(db_); }
+    Connexion(const Connexion&) = delete;
+    Connexion& operator=(const Connexion&) = delete;
+
+    // Runs `sql` with text parameters, reads every column of every row as
+    // text; returns the number of rows.
+    int lire(const char* sql, const std::vector<std::string>& parametres = {})
+    {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(db_));
+        for (size_t i = 0; i < parametres.size(); ++i)
+            sqlite3_bind_text(st, static_cast<int>(i + 1), parametres[i].c_str(), -1, SQLITE_TRANSIENT);
+        int lignes = 0;
+        size_t octets = 0;
+        int rc = SQLITE_OK;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            ++lignes;
+            for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                benchmark::DoNotOptimize(sqlite3_column_text(st, c));
+                octets += static_cast<size_t>(sqlite3_column_bytes(st, c));
+            }
+        }
+        sqlite3_finalize(st);
+        if (rc != SQLITE_DONE)
+            throw std::runtime_error(sqlite3_errmsg(db_));
+        benchmark::DoNotOptimize(octets);
+        return lignes;
+    }
+
+    void executer(const char* sql)
+    {
+        char* erreur = nullptr;
+        if (sqlite3_exec(db_, sql, nullptr, nullptr, &erreur) != SQLITE_OK) {
+            const std::string m = erreur ? erreur : "?";
+            sqlite3_free(erreur);
+            throw std::runtime_error(m);
+        }
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+std::string utf8(const QString& s)
+{
+    return s.toStdString();
+}
+
+std::vector<std::vector<CelluleGrille>> lignesGrille(int nombre, int colonnes)
+{
+    std::vector<std::vector<CelluleGrille>> lignes(static_cast<size_t>(nombre));
+    for (int i = 0; i < nombre; ++i)
+        for (int c = 0; c < colonnes; ++c)
+            lignes[static_cast<size_t>(i)].push_back(
+                {c == colonnes - 1 ? u"TARTE DE POMMES AU BEURRE SALÉ ET AUX POIRES N° "_s + QString::number(i)
+                                   : QString::number(i)});
+    return lignes;
+}
+
+// The rows of a category's grid whose recipe has its photograph.
+int lignePhotographiee(const Grille& g, const QString& dossier, int depuis)
+{
+    for (int r = std::max(depuis, 1); r < g.Rows(); ++r)
+        if (QFileInfo::exists(QDir(dossier).filePath(u"Images/"_s + nomFichierSur(g.TextMatrix(r, 1)) + u".jpg"_s)))
+            return r;
+    throw std::runtime_error("aucune fiche photographiée");
+}
+
+struct Ligne {
+    const char* clef;
+    const char* libelle;
+    std::vector<const char*> planchers;
+    double cibleMs;  // 0: no target; < 0: ratio to the first floor
+};
+
+const std::vector<Ligne>& lignes()
+{
+    static const std::vector<Ligne> l = {
+        {"1_ouverture", "1. Ouverture et compte (`File1_Click`)", {"plancher_ouverture"}, 20},
+        {"2_consult_grande", "2. `Consult`, grande catégorie", {"plancher_consult_grande", "grille_grande"}, 20},
+        {"2_consult_moyenne", "2. `Consult`, catégorie moyenne", {"plancher_consult_moyenne", "grille_moyenne"}, 20},
+        {"3_clic_fiche", "3. Clic dans la grille, fiche et photo", {"plancher_clic_fiche"}, 20},
+        {"3_suivant", "3. `Suivant` à la position 4 000 (× taille)", {"plancher_suivant"}, 20},
+        {"4_enreg", "4. `Enreg_Click` (fiche nouvelle, doublon, photo, liste)",
+         {"plancher_enreg", "plancher_consult_grande", "grille_grande"}, 20},
+        {"4_enregistre", "4. `Enregistre_Click` (fiche changée, photo, liste)",
+         {"plancher_enregistre", "plancher_consult_grande", "grille_grande"}, 20},
+        {"5_efface", "5. `Efface_Click`, renumérotation de toute la table",
+         {"plancher_efface", "plancher_consult_grande", "grille_grande"}, 20},
+        {"6_liste", "6. Liste complète (`KalRubrique::Lire`)", {"plancher_liste", "grille_liste"}, 150},
+        {"7_recherche_large", "7. Recherche « DE » (la plupart)", {"plancher_recherche_large", "grille_recherche_large"}, 150},
+        {"7_recherche_rare", "7. Recherche « ZÉPHYR » (trois)", {"plancher_recherche_rare"}, 20},
+        {"8_compactage", "8. Compactage (`Base_Click`)", {"plancher_compactage"}, 2000},
+        {"9_export", "9. Export texte, 300 lignes", {}, 50},
+        {"9_impression", "9. Impression PDF, 300 lignes", {}, 0},
+        {"10_sauvegarde", "10. Sauvegarde du dossier (`Sauve_Click`)", {"cp_r"}, -1.3},
+    };
+    return l;
+}
+
+}  // namespace
+
+Banc::Banc(DossierBench source, const QString& racine) : source_(std::move(source)), racine_(racine)
+{
+    travail_ = QDir(racine_).filePath(u"travail-%1"_s.arg(source_.recettes));
+    preparerTravail();
+    QDir::setCurrent(travail_);
+
+    Services s;
+    auto d = std::make_unique<DialoguesBanc>();
+    dialogues_ = d.get();
+    s.dialogues = std::move(d);
+    s.systeme = std::make_unique<SystemeBanc>();
+    s.imprimante = std::make_unique<ImprimanteQt>(ImprimanteQt::Sortie::Pdf);
+    prog_ = std::make_unique<Programme>(std::move(s), travail_);
+    prog_->charger(prog_->kalDepart);
+    // Open as File1_Click does, for cases run without the first one.
+    prog_->donnees.NomBase = source_.base;
+    prog_->donnees.BaseDonnees = BaseRecettes::ouvrir(source_.base);
+
+    photo_ = BoiteImage::lireImage(QDir(travail_).filePath(u"Images/PAS.jpg"_s));
+}
+
+Banc::~Banc()
+{
+    prog_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A fresh working folder: the base copied, the photographs hard-linked (the
+// cases replace or remove links, never the pristine files).
+void Banc::preparerTravail()
+{
+    QDir(travail_).removeRecursively();
+    QDir().mkpath(QDir(travail_).filePath(u"Images"_s));
+    const QDir de(source_.dossier), vers(travail_);
+    for (const QString& nom : de.entryList(QDir::Files))
+        if (!QFile::copy(de.filePath(nom), vers.filePath(nom)))
+            throw std::runtime_error("copie impossible");
+    QFile::remove(vers.filePath(u".pret"_s));
+    const QDir images(de.filePath(u"Images"_s));
+    for (const QString& nom : images.entryList(QDir::Files))
+        if (::link(QFile::encodeName(images.filePath(nom)).constData(),
+                   QFile::encodeName(vers.filePath(u"Images/"_s + nom)).constData()) != 0)
+            throw std::runtime_error("lien impossible");
+}
+
+void Banc::enregistrer()
+{
+    const int n = source_.recettes;
+    const std::string prefixe = std::to_string(n) + "/";
+    const bool grand = n > 50000;
+    const QString base = QDir(travail_).filePath(source_.base);
+    const int position = static_cast<int>(std::lround(4000.0 * n / 32767.0));
+
+    // Every case: in the working folder, no message expected unless listed,
+    // the peak memory of the case as a counter.
+    auto cas = [&](const char* nom, int repetitions, std::function<void(benchmark::State&)> corps,
+                   QStringList attendus = {}) {
+        benchmark::RegisterBenchmark((prefixe + nom).c_str(),
+                                     [this, corps, attendus](benchmark::State& state) {
+                                         QDir::setCurrent(travail_);
+                                         dialogues_->messages.clear();
+                                         remettrePic();
+                                         try {
+                                             corps(state);
+                                         } catch (const std::exception& e) {
+                                             state.SkipWithError(e.what());
+                                             return;
+                                         }
+                                         state.counters["pic_Mo"] = picMo();
+                                         for (const QString& m : std::as_const(dialogues_->messages))
+                                             if (!std::any_of(attendus.begin(), attendus.end(),
+                                                              [&](const QString& a) { return m.startsWith(a); })) {
+                                                 state.SkipWithError(qPrintable(u"message : "_s + m));
+                                                 return;
+                                             }
+                                     })
+            ->Iterations(1)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    };
+    auto grille = [&](const char* nom, int colonnes, std::function<int()> lignesVoulues) {
+        cas(nom, 9, [colonnes, lignesVoulues](benchmark::State& state) {
+            Grille g;
+            g.setCols(colonnes);
+            auto l = lignesGrille(lignesVoulues(), colonnes);
+            for (auto _ : state)
+                g.ajouterLignes(std::move(l));
+        });
+    };
+    auto general = [this](const QString& code) -> KalGeneral& {
+        Donnees& d = prog().donnees;
+        if (!prog().kalGeneral || d.CodeCategorie != code) {
+            d.CodeCategorie = code;
+            d.NomCategorie = nomCategorie(code).value_or(code);
+            prog().charger(prog().kalGeneral);
+        }
+        return *prog().kalGeneral;
+    };
+
+    // A read floor: the statement once to warm the cache, then timed.
+    auto plancher = [&](const std::string& nom, const char* sql, std::function<std::vector<std::string>()> parametres) {
+        cas(nom.c_str(), 9, [base, sql, parametres](benchmark::State& state) {
+            Connexion c(base);
+            const std::vector<std::string> p = parametres();
+            c.lire(sql, p);
+            for (auto _ : state)
+                c.lire(sql, p);
+        });
+    };
+
+    // 1. Opening and counting.
+    cas("1_ouverture", 9, [this](benchmark::State& state) {
+        prog().donnees.fermerBase();
+        KalDepart& k = *prog().kalDepart;
+        k.Lire();
+        const auto trouves = k.File1->findItems(source_.base, Qt::MatchFixedString);
+        if (trouves.isEmpty())
+            throw std::runtime_error("base absente de la liste");
+        k.File1->blockSignals(true);
+        k.File1->setCurrentItem(trouves.first());
+        k.File1->blockSignals(false);
+        for (auto _ : state)
+            k.File1_Click();
+        if (!prog().donnees.BaseDonnees)
+            throw std::runtime_error("base non ouverte");
+    });
+    cas("plancher_ouverture", 9, [base](benchmark::State& state) {
+        for (auto _ : state) {
+            Connexion c(base);
+            c.lire("SELECT count(*) FROM Cuisine");
+        }
+    });
+
+    // 2. Consult of the largest and the middle category.
+    for (const auto& [nom, code, taille] :
+         {std::tuple{"grande", source_.grande, source_.tailleGrande}, std::tuple{"moyenne", source_.moyenne, source_.tailleMoyenne}}) {
+        const QString c = code;
+        cas(("2_consult_" + std::string(nom)).c_str(), 9, [general, c](benchmark::State& state) {
+            KalGeneral& k = general(c);
+            for (auto _ : state)
+                k.Consult();
+        });
+        plancher("plancher_consult_" + std::string(nom),
+                 "SELECT Numero, Titre FROM Cuisine WHERE Categorie = ?1 ORDER BY Numero, rowid",
+                 [c] { return std::vector<std::string>{utf8(c)}; });
+        const int t = taille;
+        grille(("grille_" + std::string(nom)).c_str(), 2, [t] { return t; });
+    }
+
+    // 3. A click in the grid, then Suivant far down the category.
+    cas("3_clic_fiche", 9, [this, general](benchmark::State& state) {
+        KalGeneral& k = general(source_.grande);
+        k.Lire();
+        const int ligne = lignePhotographiee(*k.MSFlexGrid1, travail_, k.MSFlexGrid1->Rows() / 2);
+        for (auto _ : state)
+            k.MSFlexGrid1->cliquer(ligne, 1);
+        if (k.Image1->estVide() || k.Text6->texte().isEmpty())
+            throw std::runtime_error("fiche non montrée");
+    });
+    plancher("plancher_clic_fiche",
+             "SELECT * FROM Cuisine WHERE Titre = ?1 AND Categorie = ?2 ORDER BY Numero, rowid LIMIT 1",
+             [this, general] {
+                 KalGeneral& k = general(source_.grande);
+                 k.Lire();
+                 return std::vector<std::string>{utf8(k.MSFlexGrid1->TextMatrix(k.MSFlexGrid1->Rows() / 2, 1)),
+                                                 utf8(source_.grande)};
+             });
+    cas("3_suivant", 9, [this, general, position](benchmark::State& state) {
+        KalGeneral& k = general(source_.grande);
+        k.Lire();
+        k.MSFlexGrid1->cliquer(1, 1);
+        k.PositionFiche = position - 1;
+        for (auto _ : state)
+            k.Suivant_Click();
+        if (k.PositionFiche != position || k.Text6->texte().isEmpty())
+            throw std::runtime_error("fiche suivante non montrée");
+    });
+    plancher("plancher_suivant",
+             "SELECT * FROM Cuisine WHERE rowid = (SELECT rowid FROM Cuisine WHERE Categorie = ?1"
+             " ORDER BY Numero, rowid LIMIT 1 OFFSET ?2)",
+             [this, position] { return std::vector<std::string>{utf8(source_.grande), std::to_string(position - 1)}; });
+
+    // 4. A new card saved, a changed card saved.
+    cas("4_enreg", 9, [this, general](benchmark::State& state) {
+        KalGeneral& k = general(source_.grande);
+        k.Lire();
+        k.Creer_Click();
+        k.Text1->setTexte(u"NOUVELLE RECETTE DU BANC N° %1"_s.arg(++suivants_));
+        k.Text2->setTexte(u"20 MN"_s);
+        k.Text4->setTexte(u"nnn"_s);
+        k.Text5->setTexte(u"500 g de farine\r\n3 oeufs\r\n25 cl de lait"_s);
+        k.Text6->setTexte(u"Mélanger la farine et les oeufs, puis délayer avec le lait."_s.repeated(20));
+        k.Image1->setImage(photo_);
+        const int avant = prog().donnees.BaseDonnees->compter();
+        for (auto _ : state)
+            k.Enreg_Click();
+        if (prog().donnees.BaseDonnees->compter() != avant + 1)
+            throw std::runtime_error("fiche non ajoutée");
+    });
+    cas("plancher_enreg", 9, [this, base](benchmark::State& state) {
+        Connexion c(base);
+        const std::string titre = utf8(u"NOUVELLE RECETTE DU PLANCHER N° %1"_s.arg(++suivants_));
+        for (auto _ : state) {
+            c.executer("BEGIN IMMEDIATE");
+            c.lire("SELECT Numero FROM Cuisine ORDER BY Numero DESC, rowid DESC LIMIT 1");
+            c.lire("SELECT 1 FROM Cuisine WHERE Titre = ?1 LIMIT 1", {titre});
+            c.lire("INSERT INTO Cuisine (Numero, Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Ingrediant,"
+                   " Preparation, Vin) VALUES ((SELECT max(Numero) + 1 FROM Cuisine), ?2, ?1, '20 MN', '?', 'nnn',"
+                   " '500 g de farine', 'Mélanger.', '?')",
+                   {titre, utf8(source_.grande)});
+            c.executer("COMMIT");
+        }
+    });
+    cas("4_enregistre", 9, [this, general](benchmark::State& state) {
+        KalGeneral& k = general(source_.grande);
+        k.Lire();
+        k.MSFlexGrid1->cliquer(lignePhotographiee(*k.MSFlexGrid1, travail_, 1), 1);
+        k.Text2->setTexte(u"%1 MN"_s.arg(++suivants_ % 90));
+        for (auto _ : state)
+            k.Enregistre_Click();
+        if (!k.MSFlexGrid1->isVisibleTo(&k))
+            throw std::runtime_error("liste non montrée");
+    });
+    cas("plancher_enregistre", 9, [base](benchmark::State& state) {
+        Connexion c(base);
+        for (auto _ : state)
+            c.lire("UPDATE Cuisine SET TempPrepa = '30 MN' WHERE rowid ="
+                   " (SELECT rowid FROM Cuisine WHERE Numero = 5 ORDER BY rowid LIMIT 1)");
+    });
+
+    // 5. Deleting card number 1: every other row is renumbered.
+    cas("5_efface", 9, [this, general](benchmark::State& state) {
+        KalGeneral& k = general(source_.grande);
+        k.Lire();
+        k.MSFlexGrid1->cliquer(1, 1);
+        if (k.NumeroFiche != 1)
+            throw std::runtime_error("la fiche N° 1 n'est pas la première de la catégorie");
+        const int avant = prog().donnees.BaseDonnees->compter();
+        for (auto _ : state)
+            k.Efface_Click();
+        auto& b = *prog().donnees.BaseDonnees;
+        if (b.compter() != avant - 1 || !b.ficheParNumero(avant - 1) || b.ficheParNumero(avant))
+            throw std::runtime_error("table mal renumérotée");
+    });
+    cas("plancher_efface", 9, [base](benchmark::State& state) {
+        Connexion c(base);
+        for (auto _ : state) {
+            c.executer("BEGIN IMMEDIATE");
+            c.executer("DELETE FROM Cuisine WHERE rowid = (SELECT rowid FROM Cuisine WHERE Numero = 1 ORDER BY rowid LIMIT 1)");
+            c.executer("UPDATE Cuisine SET Numero = ordre.rang"
+                       " FROM (SELECT rowid AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang FROM Cuisine) AS ordre"
+                       " WHERE Cuisine.rowid = ordre.ligne AND Cuisine.Numero IS NOT ordre.rang");
+            c.executer("COMMIT");
+        }
+    });
+
+    // 6. The whole listing.
+    cas("6_liste", 9, [this](benchmark::State& state) {
+        if (!prog().kalRubrique)
+            prog().charger(prog().kalRubrique);
+        KalRubrique& k = *prog().kalRubrique;
+        for (auto _ : state)
+            k.Lire();
+    });
+    plancher("plancher_liste", "SELECT Numero, Categorie, Titre FROM Cuisine ORDER BY Categorie, Numero, rowid",
+             [] { return std::vector<std::string>{}; });
+    grille("grille_liste", 2, [n] { return n + 24; });
+
+    // 7. Searches.
+    for (const auto& [nom, mot] : {std::pair{"large", source_.motFrequent}, std::pair{"rare", source_.motRare}}) {
+        const QString m = mot;
+        cas(("7_recherche_" + std::string(nom)).c_str(), 9, [this, m](benchmark::State& state) {
+            if (!prog().kalRecherche)
+                prog().charger(prog().kalRecherche);
+            KalRecherche& k = *prog().kalRecherche;
+            k.Lire();
+            k.Text7->setTexte(m);
+            for (auto _ : state) {
+                int touche = 13;
+                k.Text7_KeyPress(touche);
+            }
+            if (k.MSFlexGrid1->Rows() < 2)
+                throw std::runtime_error("rien trouvé");
+        });
+        plancher("plancher_recherche_" + std::string(nom),
+                 "SELECT Numero, Categorie, Titre FROM Cuisine WHERE instr(Titre, ?1) > 0 ORDER BY Numero, rowid",
+                 [m] { return std::vector<std::string>{utf8(m)}; });
+    }
+    grille("grille_recherche_large", 3, [base, this] {
+        Connexion c(base);
+        return c.lire("SELECT 1 FROM Cuisine WHERE instr(Titre, ?1) > 0", {utf8(source_.motFrequent)});
+    });
+
+    // 9. The 300-line recipe, exported and printed from the search preview.
+    for (const auto& [nom, reponse] : {std::pair{"9_export", u"T"_s}, std::pair{"9_impression", u"I"_s}}) {
+        const QString r = reponse;
+        cas(nom, 9,
+            [this, r](benchmark::State& state) {
+                if (!prog().kalRecherche)
+                    prog().charger(prog().kalRecherche);
+                KalRecherche& k = *prog().kalRecherche;
+                k.Lire();
+                k.Text7->setTexte(source_.titreLong);
+                int entree = 13;
+                k.Text7_KeyPress(entree);
+                k.MSFlexGrid1->cliquer(1, 2);
+                if (k.List2.size() != 300)
+                    throw std::runtime_error("recette de 300 lignes non montrée");
+                k.Imprime_Click();
+                k.Text8->setTexte(r);
+                for (auto _ : state) {
+                    int touche = 13;
+                    k.Text8_KeyPress(touche);
+                }
+                const QDir ici(travail_);
+                const QStringList sorties = ici.entryList({u"*.txt"_s, u"*.pdf"_s}, QDir::Files)
+                                                .filter(nomFichierSur(source_.titreLong), Qt::CaseInsensitive);
+                if (sorties.isEmpty())
+                    throw std::runtime_error("aucun fichier écrit");
+                for (const QString& f : sorties)
+                    QFile::remove(ici.filePath(f));
+            },
+            {u"AUCUNE IMPRIMANTE"_s});
+    }
+
+    // 8. Compaction.
+    cas(
+        "8_compactage", grand ? 3 : 5,
+        [this](benchmark::State& state) {
+            KalDepart& k = *prog().kalDepart;
+            for (auto _ : state)
+                k.Base_Click();
+            if (!prog().donnees.BaseDonnees)
+                throw std::runtime_error("base non rouverte");
+        },
+        {u"Compactage de la Base"_s});
+    cas("plancher_compactage", grand ? 3 : 5, [this, base](benchmark::State& state) {
+        const QString copie = QDir(travail_).filePath(u"plancher.tmp"_s);
+        QFile::remove(copie);
+        {
+            Connexion c(base);
+            const std::string sql = "VACUUM INTO '" + utf8(copie) + "'";
+            for (auto _ : state)
+                c.executer(sql.c_str());
+        }
+        QFile::remove(copie);
+    });
+
+    // 10. The backup of the whole folder, against cp -r of it.
+    cas("10_sauvegarde", 3, [this](benchmark::State& state) {
+        if (!prog().kalSauvegarde)
+            prog().charger(prog().kalSauvegarde);
+        KalSauvegarde& k = *prog().kalSauvegarde;
+        const QString cible = QDir(racine_).filePath(u"sauvegarde-%1"_s.arg(source_.recettes));
+        QDir(cible).removeRecursively();
+        k.Text1->setTexte(cible);
+        for (auto _ : state)
+            k.Sauve_Click();
+        const bool fini = k.Text1->texte() == u"C'EST FINI"_s;
+        QDir(cible).removeRecursively();
+        if (!fini)
+            throw std::runtime_error("sauvegarde non finie");
+    });
+    cas("cp_r", 3, [this](benchmark::State& state) {
+        const QString cible = QDir(racine_).filePath(u"cp-%1"_s.arg(source_.recettes));
+        QDir(cible).removeRecursively();
+        int code = -1;
+        for (auto _ : state)
+            code = QProcess::execute(u"cp"_s, {u"-r"_s, travail_, cible});
+        QDir(cible).removeRecursively();
+        if (code != 0)
+            throw std::runtime_error("cp -r a échoué");
+    });
+}
+
+QString tableauMarkdown(const DossierBench& source, const std::map<std::string, Mesure>& mesures)
+{
+    const std::string prefixe = std::to_string(source.recettes) + "/";
+    // At sizes beyond 32 767 every time target is allowed three times its value.
+    const double facteur = source.recettes > 32767 ? 3.0 : 1.0;
+    auto trouver = [&](const char* clef) -> const Mesure* {
+        const auto i = mesures.find(prefixe + clef);
+        return i == mesures.end() ? nullptr : &i->second;
+    };
+    auto ms = [](double v) { return QString::number(v, 'f', v < 10 ? 2 : v < 100 ? 1 : 0); };
+
+    QString t = u"| Opération | Médiane (ms) | Plancher (ms) | Rapport | Cible | Atteinte | Pic mémoire (Mo) |\n"
+                "|---|---:|---:|---:|---|---|---:|\n"_s;
+    for (const Ligne& l : lignes()) {
+        const Mesure* m = trouver(l.clef);
+        double plancher = 0;
+        bool planchers = !l.planchers.empty();
+        for (const char* p : l.planchers) {
+            if (const Mesure* f = trouver(p))
+                plancher += f->ms;
+            else
+                planchers = false;
+        }
+        QString cible = u"—"_s, atteinte = u"—"_s;
+        if (l.cibleMs > 0) {
+            cible = u"< "_s + ms(l.cibleMs * facteur) + u" ms"_s;
+            if (m)
+                atteinte = m->ms < l.cibleMs * facteur ? u"oui"_s : u"**non**"_s;
+        } else if (l.cibleMs < 0) {
+            cible = u"≤ %1 × cp -r"_s.arg(-l.cibleMs);
+            if (m && planchers)
+                atteinte = m->ms <= -l.cibleMs * plancher ? u"oui"_s : u"**non**"_s;
+        }
+        t += u"| %1 | %2 | %3 | %4 | %5 | %6 | %7 |\n"_s.arg(
+            QString::fromUtf8(l.libelle), m ? ms(m->ms) : u"échec"_s, planchers ? ms(plancher) : u"—"_s,
+            m && planchers && plancher > 0 ? QString::number(m->ms / plancher, 'f', 1) + u" ×"_s : u"—"_s, cible,
+            atteinte, m ? QString::number(m->picMo, 'f', 0) : u"—"_s);
+    }
+    const Mesure* liste = trouver("6_liste");
+    const double limite = 200 * facteur;
+    t += u"\nPic de mémoire résidente avec la liste complète affichée : %1 Mo (cible < %2 Mo : %3).\n"_s.arg(
+        liste ? QString::number(liste->picMo, 'f', 0) : u"?"_s, QString::number(limite),
+        liste && liste->picMo < limite ? u"atteinte"_s : u"**non atteinte**"_s);
+    t += u"\nPlanchers : "_s;
+    QStringList noms;
+    for (const auto& [nom, m] : mesures)
+        if (nom.rfind(prefixe, 0) == 0 && (nom.find("plancher") != std::string::npos || nom.find("grille") != std::string::npos
+                                           || nom.find("cp_r") != std::string::npos))
+            noms.append(u"`%1` %2 ms"_s.arg(QString::fromStdString(nom.substr(prefixe.size())), ms(m.ms)));
+    t += noms.join(u", "_s) + u".\n"_s;
+    return t;
+}
