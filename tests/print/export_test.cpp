@@ -67,53 +67,39 @@ TEST_F(Export, ChaqueLigneALaColonneVoulue)
         "\r\n" +
         blancs(39) + "Bon App\xe9tit\r\n";
     EXPECT_EQ(contenu(chemin(u"POULET RÔTI.txt"_s)), attendu);
+    // Exporting again appends.
+    ASSERT_EQ(exporter(r), std::nullopt);
+    EXPECT_EQ(contenu(chemin(u"POULET RÔTI.txt"_s)), attendu + attendu);
 }
 
-TEST_F(Export, LeTitreSeCentreSurSaLongueur)
+TEST_F(Export, LeTitreSeCentreSurSaLongueurEtRienSansIngredient)
 {
     // 45 - L/2, a half to the even neighbour, never left of column 1.
     const struct { int longueur, blancsDevant; } cas[] = {{10, 39}, {11, 39}, {13, 37}, {90, 0}, {97, 0}};
     for (const auto& c : cas) {
         const QString titre = QString(c.longueur, u'T');
         ASSERT_EQ(exporter(recette(titre)), std::nullopt);
-        EXPECT_EQ(lignesDe(titre + u".txt"_s).at(0), blancs(c.blancsDevant) + titre.toLatin1() + '\r')
-            << c.longueur;
+        const QList<QByteArray> l = lignesDe(titre + u".txt"_s);
+        ASSERT_GE(l.size(), 11) << c.longueur;
+        EXPECT_EQ(l.at(0), blancs(c.blancsDevant) + titre.toLatin1() + '\r') << c.longueur;
+        EXPECT_EQ(l.mid(7, 4), (QList<QByteArray>{blancs(24) + "Ingrediant\r", "\r", "\r", blancs(24) + "Preparation\r"}));
     }
 }
 
-TEST_F(Export, SansIngredientRienEntreLesDeuxTitres)
-{
-    ASSERT_EQ(exporter(recette(u"VIDE"_s)), std::nullopt);
-    const QList<QByteArray> l = lignesDe(u"VIDE.txt"_s);
-    ASSERT_GE(l.size(), 13);
-    EXPECT_EQ(l.at(7), blancs(24) + "Ingrediant\r");
-    EXPECT_EQ(l.at(8), "\r");
-    EXPECT_EQ(l.at(9), "\r");
-    EXPECT_EQ(l.at(10), blancs(24) + "Preparation\r");
-}
-
-TEST_F(Export, LaPreparationEstCoupeePuisRognee)
+TEST_F(Export, LaPreparationEstCoupeeEtCeQui1252NeTientPasDevientPointDInterrogation)
 {
     RecetteExportee r = recette(u"LONGUE"_s);
+    r.ingredients = QStringList{u"½ œuf ☃ 𝄞"_s};
     r.preparation = QStringList{u"   "_s + QString(100, u'p') + u" fin"_s};
     ASSERT_EQ(exporter(r), std::nullopt);
     const QList<QByteArray> l = lignesDe(u"LONGUE.txt"_s);
+    ASSERT_GE(l.size(), 16);
+    EXPECT_EQ(l.at(9), blancs(9) + "\xbd \x9c" "uf ? ?\r");
     // At 9600 twips the only blanks are the leading ones: the cut leaves them
     // alone on a line, which trimming empties; the run is then cut at 96.
-    ASSERT_GE(l.size(), 15);
-    EXPECT_EQ(l.at(12), blancs(9) + '\r');
-    EXPECT_EQ(l.at(13), blancs(9) + QByteArray(96, 'p') + '\r');
-    EXPECT_EQ(l.at(14), blancs(9) + "pppp fin\r");
-}
-
-TEST_F(Export, UnSecondExportSAjouteAuPremier)
-{
-    RecetteExportee r = recette(u"DEUX FOIS"_s);
-    ASSERT_EQ(exporter(r), std::nullopt);
-    const QByteArray une = contenu(chemin(u"DEUX FOIS.txt"_s));
-    ASSERT_FALSE(une.isEmpty());
-    ASSERT_EQ(exporter(r), std::nullopt);
-    EXPECT_EQ(contenu(chemin(u"DEUX FOIS.txt"_s)), une + une);
+    EXPECT_EQ(l.at(13), blancs(9) + '\r');
+    EXPECT_EQ(l.at(14), blancs(9) + QByteArray(96, 'p') + '\r');
+    EXPECT_EQ(l.at(15), blancs(9) + "pppp fin\r");
 }
 
 TEST_F(Export, LeFichierResteDansLeDossier)
@@ -126,14 +112,6 @@ TEST_F(Export, LeFichierResteDansLeDossier)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     // The first line still shows the title as typed.
     EXPECT_TRUE(lignesDe(u"A_B.txt"_s).at(0).endsWith("A/B\r"));
-}
-
-TEST_F(Export, UnCaractereHorsWindows1252DevientPointDInterrogation)
-{
-    RecetteExportee r = recette(u"SOUPE"_s);
-    r.ingredients = QStringList{u"½ œuf ☃ 𝄞"_s};
-    ASSERT_EQ(exporter(r), std::nullopt);
-    EXPECT_EQ(lignesDe(u"SOUPE.txt"_s).at(9), blancs(9) + "\xbd \x9c" "uf ? ?\r");
 }
 
 TEST_F(Export, UnFichierImpossibleAEcrireDonneUnMessage)

@@ -89,14 +89,11 @@ TEST_F(Impression, UneNouvellePageToutesLesSoixanteLignesDePreparation)
     remettre(p.donnees, u"LONGUE"_s);
     ImprimeFiche(p, QImage(), numerotees(3), numerotees(130));
     const QStringList l = imprimante->lignes();
-    const qsizetype debut = l.indexOf(u"10:Ligne 000"_s, 16);  // after the ingredients
-    ASSERT_EQ(debut, 17);
+    const qsizetype debut = 17;  // after the heading and the three ingredients
+    ASSERT_EQ(l.indexOf(u"10:Ligne 000"_s, 16), debut);
     EXPECT_EQ(l.count(u"page"_s), 2);
-    EXPECT_EQ(l.at(debut + 59), u"10:Ligne 059"_s);
-    EXPECT_EQ(l.at(debut + 60), u"page"_s);
-    EXPECT_EQ(l.at(debut + 61), u"10:Ligne 060"_s);
-    EXPECT_EQ(l.at(debut + 121), u"page"_s);
-    EXPECT_EQ(l.at(debut + 122), u"10:Ligne 120"_s);
+    EXPECT_EQ(l.mid(debut + 59, 3), (QStringList{u"10:Ligne 059"_s, u"page"_s, u"10:Ligne 060"_s}));
+    EXPECT_EQ(l.mid(debut + 120, 3), (QStringList{u"10:Ligne 119"_s, u"page"_s, u"10:Ligne 120"_s}));
     EXPECT_EQ(l.at(debut + 131), u"10:Ligne 129"_s);
 }
 
@@ -208,19 +205,15 @@ TEST_F(ImpressionPdf, LesPagesCommencentAuxLignes60Et120)
     // The heading and sixty lines at 12 points are more than one A4 page: the
     // printer's own overflow adds a page before the first forced one.
     ASSERT_EQ(pages(r.fichierPdf), 4);
-    const QString p1 = texte(r.fichierPdf, 1).trimmed();
-    const QString p2 = texte(r.fichierPdf, 2).trimmed();
-    const QString p3 = texte(r.fichierPdf, 3).trimmed();
-    const QString p4 = texte(r.fichierPdf, 4).trimmed();
-    EXPECT_TRUE(p1.startsWith(u"LONGUE"_s));
-    EXPECT_TRUE(p1.contains(u"Ligne 000"_s));
-    EXPECT_TRUE(p2.endsWith(u"Ligne 059"_s)) << p2.right(80).toStdString();
-    EXPECT_TRUE(p3.startsWith(u"Ligne 060"_s)) << p3.left(80).toStdString();
-    EXPECT_TRUE(p3.endsWith(u"Ligne 119"_s));
-    EXPECT_EQ(p3.count(u"Ligne"_s), 60);
-    EXPECT_TRUE(p4.startsWith(u"Ligne 120"_s));
-    EXPECT_TRUE(p4.endsWith(u"Bon Appétit"_s));
-    EXPECT_EQ((p1 + p2 + p3 + p4).count(u"Ligne"_s), 130);
+    QStringList page;
+    for (int i = 1; i <= 4; ++i)
+        page.append(texte(r.fichierPdf, i).trimmed());
+    EXPECT_TRUE(page[0].startsWith(u"LONGUE"_s) && page[0].contains(u"Ligne 000"_s));
+    EXPECT_TRUE(page[1].endsWith(u"Ligne 059"_s)) << page[1].right(80).toStdString();
+    EXPECT_TRUE(page[2].startsWith(u"Ligne 060"_s) && page[2].endsWith(u"Ligne 119"_s)) << page[2].left(80).toStdString();
+    EXPECT_EQ(page[2].count(u"Ligne"_s), 60);
+    EXPECT_TRUE(page[3].startsWith(u"Ligne 120"_s) && page[3].endsWith(u"Bon Appétit"_s));
+    EXPECT_EQ(page.join(u' ').count(u"Ligne"_s), 130);
 }
 
 TEST_F(ImpressionPdf, LExportCoupeAvecLaPoliceDeLaDerniereImpression)

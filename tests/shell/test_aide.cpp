@@ -23,15 +23,11 @@ protected:
         EXPECT_TRUE(p.kalDepart);
         return *p.kalDepart;
     }
-    void copierDocument()
-    {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(CARNET_SOURCE_DIR "/help/Lisez-Moi.chm"), chemin(u"Lisez-Moi.chm"_s)));
-    }
 };
 
-TEST_F(Aide, MontreLeSommaireSuitLesLiensEtRevient)
+TEST_F(Aide, MontreLeSommaireSuitLesLiensEtRevientSansRienLireHorsDuDocument)
 {
-    copierDocument();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CARNET_SOURCE_DIR "/help/Lisez-Moi.chm"), chemin(u"Lisez-Moi.chm"_s)));
     menu().Lisez->trigger();
     ASSERT_TRUE(prog->aideCarnet);
     AideCarnet& a = *prog->aideCarnet;
@@ -51,21 +47,14 @@ TEST_F(Aide, MontreLeSommaireSuitLesLiensEtRevient)
     a.Precedent->trigger();
     EXPECT_EQ(a.Navigateur->source(), QUrl(u"chm:/index.html"_s));
     EXPECT_TRUE(dialogues->messages.isEmpty());
-}
 
-TEST_F(Aide, LesImagesEtLesPagesAbsentesViennentDuDocument)
-{
-    copierDocument();
-    menu().Lisez_Click();
-    ASSERT_TRUE(prog->aideCarnet);
-    NavigateurChm& n = *prog->aideCarnet->Navigateur;
-    const QVariant image = n.loadResource(QTextDocument::ImageResource, QUrl(u"images/carnet.png"_s));
+    // Pictures and missing pages come from the document; nothing is read outside it.
+    const QVariant image = a.Navigateur->loadResource(QTextDocument::ImageResource, QUrl(u"images/carnet.png"_s));
     EXPECT_EQ(QImage::fromData(image.toByteArray()).size(), QSize(120, 115));
-    // Nothing is read outside the document.
-    EXPECT_FALSE(n.loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(chemin(u"Fetes.mdb"_s))).isValid());
-
-    n.setSource(QUrl(u"chm:/absente.html"_s), QTextDocument::HtmlResource);
-    EXPECT_TRUE(n.toPlainText().contains(u"absente.html"_s));
+    EXPECT_FALSE(a.Navigateur->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(chemin(u"Fetes.mdb"_s)))
+                     .isValid());
+    a.Navigateur->setSource(QUrl(u"chm:/absente.html"_s), QTextDocument::HtmlResource);
+    EXPECT_TRUE(a.Navigateur->toPlainText().contains(u"absente.html"_s));
 }
 
 TEST_F(Aide, UnDocumentAbsentOuIlisibleEstSignale)

@@ -17,7 +17,7 @@ int couleursDistinctes(const QImage& image)
     return static_cast<int>(vues.size());
 }
 
-TEST(Images, leLogoEstSurLeVertDuMenu)
+TEST(Images, leLogoSurLeVertDuMenuEtLePaysage)
 {
     const QImage logo = logoCarnet();
     ASSERT_EQ(logo.size(), QSize(261, 251));
@@ -26,10 +26,8 @@ TEST(Images, leLogoEstSurLeVertDuMenu)
     // The hat and the name are drawn: white and blue appear.
     EXPECT_GT(logo.pixelColor(130, 60).lightness(), 230);
     EXPECT_GT(couleursDistinctes(logo), 20);
-}
 
-TEST(Images, lePaysageVaDuCielALaTerre)
-{
+    // The landscape goes from the sky to the fields.
     const QImage paysage = paysageFond();
     ASSERT_EQ(paysage.size(), QSize(800, 600));
     const QColor ciel = paysage.pixelColor(100, 10);

@@ -7,16 +7,15 @@
 #include "platform/encodage.h"
 #include "platform/listefichiers.h"
 #include "platform/textes.h"
+#include "search/kalrecherche.h"
 #include "shell/kalcreer.h"
 #include "shell/kaldepart.h"
 #include "shell/kalsupprime.h"
-#include "search/kalrecherche.h"
 #include "shell/kaltexte.h"
 
 #include "environnement.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -37,6 +36,14 @@ protected:
         EXPECT_TRUE(p.kalDepart);
         return *p.kalDepart;
     }
+    // Creates `nom` with `fiches`, loads the menu and opens the base.
+    KalDepart& menuOuvert(const QString& nom, const QList<Fiche>& fiches = {})
+    {
+        creerBase(nom, fiches);
+        KalDepart& m = menu();
+        choisir(m, nom);
+        return m;
+    }
     static QStringList liste(const ListeFichiers* l)
     {
         QStringList noms;
@@ -50,20 +57,14 @@ protected:
         ASSERT_GE(i, 0) << nom.toStdString();
         m.File1->setCurrentRow(i);
     }
-    // The entries that need an open base, as the user sees them in the menu.
-    static QList<QAction*> entreesBase(KalDepart& m)
+    // The entries that need an open base: "all" visible, "none" visible.
+    static bool entreesBase(KalDepart& m, bool visibles)
     {
-        return {m.Entree->menuAction(), m.Legumes, m.Culinaire->menuAction(), m.Poissons->menuAction(),
-                m.Viandes->menuAction(), m.Vollaille->menuAction(), m.Viande, m.Verrine, m.Pain, m.Plat,
-                m.Froma, m.nougat, m.Desser, m.vide3, m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Change};
-    }
-    static bool toutesVisibles(const QList<QAction*>& a)
-    {
-        return std::all_of(a.begin(), a.end(), [](QAction* x) { return x->isVisible(); });
-    }
-    static bool aucuneVisible(const QList<QAction*>& a)
-    {
-        return std::none_of(a.begin(), a.end(), [](QAction* x) { return x->isVisible(); });
+        const QList<QAction*> a{m.Entree->menuAction(), m.Legumes, m.Culinaire->menuAction(),
+                                m.Poissons->menuAction(), m.Viandes->menuAction(), m.Vollaille->menuAction(),
+                                m.Viande, m.Verrine, m.Pain, m.Plat, m.Froma, m.nougat, m.Desser, m.vide3,
+                                m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Change};
+        return std::all_of(a.begin(), a.end(), [&](QAction* x) { return x->isVisible() == visibles; });
     }
 };
 
@@ -71,24 +72,21 @@ TEST_F(Menu, LArbreDuMenuSuitLOrdreEtLesLegendes)
 {
     creerBase(u"a.mdb"_s);
     KalDepart& m = menu();
-    QStringList vues;
-    for (QAction* a : m.Menu->actions())
-        vues.append(a->objectName() + u'=' + a->text());
-    const QString ligne(30, u'_');
-    EXPECT_EQ(vues, QStringList({u"Entree=Entree"_s, u"Legumes=Legumes"_s, u"Culinaire=Base Culinaire"_s,
-                                 u"Poissons=Poissons"_s, u"Viandes=Viande"_s, u"Vollaille=Volaille"_s,
-                                 u"Viande=Terrine"_s, u"Verrine=Verrine"_s, u"Pain=Pain"_s,
-                                 u"Plat=Plat Complet"_s, u"Froma=Fromage"_s, u"nougat=Nougat"_s,
-                                 u"Desser=Dessert"_s, u"vide3="_s + ligne, u"Cherche=Chercher une Recette"_s,
-                                 u"Sup=Liste des Recettes"_s, u"Vide1="_s + ligne, u"Sauve=Sauvegarde"_s,
-                                 u"Base=Compresse Base"_s, u"Change=Changer de base"_s,
-                                 u"Creer=Créer une base"_s, u"Supprimer=Supprimer une Base"_s,
-                                 u"vide2="_s + ligne, u"Lisez=Lisez Moi"_s, u"Site=Site Orbale"_s,
-                                 u"vide4="_s + ligne, u"Quitter=Quitter"_s}));
-    QStringList volaille;
-    for (QAction* a : m.Vollaille->actions())
-        volaille.append(a->text());
-    EXPECT_EQ(volaille, QStringList({u"Lapin"_s, u"Canard"_s, u"Coq"_s, u"Poulet"_s, u"Fois Gras"_s}));
+    const auto vues = [](const QMenu* sous) {
+        QStringList v;
+        for (QAction* a : sous->actions())
+            v.append(a->objectName() + u'=' + a->text());
+        return v.join(u'|');
+    };
+    const QString l = QString(30, u'_');
+    EXPECT_EQ(vues(m.Menu), u"Entree=Entree|Legumes=Legumes|Culinaire=Base Culinaire|Poissons=Poissons|"
+                            "Viandes=Viande|Vollaille=Volaille|Viande=Terrine|Verrine=Verrine|Pain=Pain|"
+                            "Plat=Plat Complet|Froma=Fromage|nougat=Nougat|Desser=Dessert|vide3=%1|"
+                            "Cherche=Chercher une Recette|Sup=Liste des Recettes|Vide1=%1|Sauve=Sauvegarde|"
+                            "Base=Compresse Base|Change=Changer de base|Creer=Créer une base|"
+                            "Supprimer=Supprimer une Base|vide2=%1|Lisez=Lisez Moi|Site=Site Orbale|vide4=%1|"
+                            "Quitter=Quitter"_s.arg(l));
+    EXPECT_EQ(vues(m.Vollaille), u"Lapin=Lapin|Canard=Canard|Coq=Coq|Poulet=Poulet|Foisgras=Fois Gras"_s);
     EXPECT_EQ(m.Culinaire->actions().at(2)->text(), u"Composé"_s);
     EXPECT_FALSE(m.vide3->isEnabled());  // a separator does nothing
 }
@@ -102,11 +100,9 @@ TEST_F(Menu, ListeLesBasesSansRegarderLaCasse)
     KalDepart& m = menu();
     EXPECT_EQ(liste(m.File1), QStringList({u".mdb"_s, u"a.mdb"_s, u"b.MDB"_s}));
     EXPECT_FALSE(m.File1->isHidden());
-    EXPECT_TRUE(m.Label1->isHidden());
-    EXPECT_TRUE(m.Image1->isHidden());
-    EXPECT_TRUE(aucuneVisible(entreesBase(m)));
-    EXPECT_TRUE(m.Creer->isVisible() && m.Supprimer->isVisible() && m.Lisez->isVisible()
-                && m.Site->isVisible() && m.Quitter->isVisible());
+    EXPECT_TRUE(m.Label1->isHidden() && m.Image1->isHidden());
+    EXPECT_TRUE(entreesBase(m, false));
+    EXPECT_TRUE(m.Creer->isVisible() && m.Supprimer->isVisible() && m.Quitter->isVisible());
 
     choisir(m, u".mdb"_s);
     EXPECT_EQ(m.Label1->text(), QString());
@@ -120,7 +116,6 @@ TEST_F(Menu, PrendreLeFocusNOuvreAucuneBase)
     m.activateWindow();
     m.File1->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(m.File1->isHidden());
     EXPECT_FALSE(prog->donnees.BaseDonnees);
     // The keyboard then chooses, as a click would.
     QTest::keyClick(m.File1, Qt::Key_Down);
@@ -130,26 +125,24 @@ TEST_F(Menu, PrendreLeFocusNOuvreAucuneBase)
 
 TEST_F(Menu, OuvrirMontreLeNomLeNombreEtToutLeMenu)
 {
-    creerBase(u"Fetes.MDB"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s)});
     creerBase(u"vide.mdb"_s);
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.MDB"_s);
+    KalDepart& m = menuOuvert(u"Fetes.MDB"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s)});
     EXPECT_EQ(m.Label1->text(), u"Fetes"_s);
     EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  2"_s);
     EXPECT_EQ(prog->donnees.NombreFiches, 2);
     ASSERT_TRUE(prog->donnees.BaseDonnees);
     EXPECT_TRUE(m.File1->isHidden());
     EXPECT_FALSE(m.Label1->isHidden() || m.Label2->isHidden() || m.Image1->isHidden());
-    EXPECT_TRUE(toutesVisibles(entreesBase(m)));
+    EXPECT_TRUE(entreesBase(m, true));
 
     // Back to the list: the categories go, the same base can be chosen again.
     m.Change->trigger();
     EXPECT_FALSE(m.File1->isHidden());
     EXPECT_TRUE(m.Label2->isHidden());
-    EXPECT_TRUE(aucuneVisible(entreesBase(m)));
+    EXPECT_TRUE(entreesBase(m, false));
     choisir(m, u"vide.mdb"_s);
     EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  0"_s);
-    EXPECT_TRUE(toutesVisibles(entreesBase(m)));
+    EXPECT_TRUE(entreesBase(m, true));
     m.Change->trigger();
     choisir(m, u"Fetes.MDB"_s);
     EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  2"_s);
@@ -168,7 +161,7 @@ TEST_F(Menu, UnFichierRefuseLaisseLaListeEtLeFichierIntacts)
     ASSERT_EQ(dialogues->messages.size(), 1);
     EXPECT_TRUE(dialogues->dernierMessage().contains(u"abime.mdb"_s)) << dialogues->dernierMessage().toStdString();
     EXPECT_FALSE(m.File1->isHidden());
-    EXPECT_TRUE(aucuneVisible(entreesBase(m)));
+    EXPECT_TRUE(entreesBase(m, false));
     EXPECT_FALSE(prog->donnees.BaseDonnees);
     EXPECT_EQ(contenu(chemin(u"abime.mdb"_s)), hasard);
 
@@ -177,52 +170,44 @@ TEST_F(Menu, UnFichierRefuseLaisseLaListeEtLeFichierIntacts)
     EXPECT_TRUE(m.File1->isHidden());
 }
 
-TEST_F(Menu, CompacterGardeToutesLesRecettesEtNeLaisseRien)
+TEST_F(Menu, LeCompactageGardeToutOuDitSonEchecEtRouvreLaBase)
 {
-    creerBase(u"Fetes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s),
-                               fiche(u"DES"_s, u"TARTE"_s)});
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.mdb"_s);
+    ecrire(chemin(u"temp.MDB"_s), "reste d'une panne");
+    KalDepart& m = menuOuvert(u"Fetes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s),
+                                                fiche(u"DES"_s, u"TARTE"_s)});
     prog->donnees.BaseDonnees->supprimer(2);
+    const QByteArray avant = contenu(chemin(u"Fetes.mdb"_s));
+    const QString termine = u"Compactage de la Base de Données et Terminée"_s;
+
+    // A "temp.MDB" left over: a message, both files untouched, the base open again.
     m.Base->trigger();
-    EXPECT_EQ(dialogues->dernierMessage(), u"Compactage de la Base de Données et Terminée"_s);
-    EXPECT_EQ(dialogues->messages.size(), 1);
+    ASSERT_EQ(dialogues->messages.size(), 1);
+    EXPECT_NE(dialogues->dernierMessage(), termine);
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"temp.MDB"_s));
+    EXPECT_EQ(contenu(chemin(u"Fetes.mdb"_s)), avant);
+    EXPECT_EQ(contenu(chemin(u"temp.MDB"_s)), QByteArray("reste d'une panne"));
+    ASSERT_TRUE(prog->donnees.BaseDonnees);
+    EXPECT_EQ(prog->donnees.BaseDonnees->compter(), 2);
+
+    ASSERT_TRUE(QFile::remove(chemin(u"temp.MDB"_s)));
+    m.Base->trigger();
+    EXPECT_EQ(dialogues->dernierMessage(), termine);
+    EXPECT_EQ(dialogues->messages.size(), 2);
     EXPECT_FALSE(QFile::exists(chemin(u"temp.MDB"_s)));
-    EXPECT_TRUE(QFile::exists(chemin(u"Fetes.mdb"_s)));
     ASSERT_TRUE(prog->donnees.BaseDonnees);
     EXPECT_EQ(prog->donnees.BaseDonnees->compter(), 2);
     EXPECT_TRUE(prog->donnees.BaseDonnees->premiereParTitre(QString(), u"TARTE"_s).has_value());
     EXPECT_TRUE(m.Base->isVisible());
 }
 
-TEST_F(Menu, UnCompactageRateLeDitEtRouvreLaBase)
-{
-    creerBase(u"Fetes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s)});
-    ecrire(chemin(u"temp.MDB"_s), "reste d'une panne");
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.mdb"_s);
-    const QByteArray avant = contenu(chemin(u"Fetes.mdb"_s));
-    m.Base->trigger();
-    ASSERT_EQ(dialogues->messages.size(), 1);
-    EXPECT_NE(dialogues->dernierMessage(), u"Compactage de la Base de Données et Terminée"_s);
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"temp.MDB"_s));
-    EXPECT_EQ(contenu(chemin(u"Fetes.mdb"_s)), avant);
-    EXPECT_EQ(contenu(chemin(u"temp.MDB"_s)), QByteArray("reste d'une panne"));
-    ASSERT_TRUE(prog->donnees.BaseDonnees);
-    EXPECT_EQ(prog->donnees.BaseDonnees->compter(), 1);
-}
-
 TEST_F(Menu, TerrineLitSonTexteEtCacheLesFichesJusquASuite)
 {
-    creerBase(u"Fetes.mdb"_s, {fiche(u"VIT"_s, u"TERRINE DE CAMPAGNE"_s)});
     ecrire(chemin(u"TERRINE DE VIANDE.txt"_s), encoder1252(u"Pâté en croûte\r\nà la française"_s));
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.mdb"_s);
+    KalDepart& m = menuOuvert(u"Fetes.mdb"_s, {fiche(u"VIT"_s, u"TERRINE DE CAMPAGNE"_s)});
     m.Viande->trigger();
     EXPECT_EQ(prog->donnees.CodeCategorie, u"VIT"_s);
     EXPECT_EQ(prog->donnees.NomCategorie, u"TERRINE DE VIANDE"_s);
-    ASSERT_TRUE(prog->kalTexte);
-    ASSERT_TRUE(prog->kalGeneral);
+    ASSERT_TRUE(prog->kalTexte && prog->kalGeneral);
     EXPECT_EQ(prog->kalTexte->Text1->texte(), u"Pâté en croûte\r\nà la française"_s);
     EXPECT_TRUE(prog->kalTexte->isVisible());
     EXPECT_FALSE(prog->kalGeneral->isVisible());
@@ -239,64 +224,42 @@ TEST_F(Menu, TerrineLitSonTexteEtCacheLesFichesJusquASuite)
 
 TEST_F(Menu, LesFenetresDeTravailBloquentLeMenuJusquAuRetour)
 {
-    creerBase(u"Fetes.mdb"_s, {fiche(u"POU"_s, u"POULET BASQUAISE"_s)});
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.mdb"_s);
+    KalDepart& m = menuOuvert(u"Fetes.mdb"_s, {fiche(u"COQ"_s, u"COQ AU VIN"_s)});
+    const auto allerRetour = [&](QAction* entree, auto& fenetre, auto retour) {
+        entree->trigger();
+        ASSERT_TRUE(fenetre) << entree->text().toStdString();
+        EXPECT_FALSE(m.isEnabled());
+        ((*fenetre).*retour)();
+        EXPECT_TRUE(m.isEnabled()) << entree->text().toStdString();
+    };
+    allerRetour(m.Cherche, prog->kalRecherche, &KalRecherche::Retour_Click);
+    allerRetour(m.Sup, prog->kalRubrique, &KalRubrique::Retour_Click);
+    allerRetour(m.Sauve, prog->kalSauvegarde, &KalSauvegarde::Qite_Click);
 
-    m.Cherche->trigger();
-    ASSERT_TRUE(prog->kalRecherche);
-    EXPECT_FALSE(m.isEnabled());
-    prog->kalRecherche->Retour_Click();
-    EXPECT_TRUE(m.isEnabled());
-
-    m.Sup->trigger();
-    ASSERT_TRUE(prog->kalRubrique);
-    EXPECT_FALSE(m.isEnabled());
-    prog->kalRubrique->Retour_Click();
-    EXPECT_TRUE(m.isEnabled());
-
-    m.Sauve->trigger();
-    ASSERT_TRUE(prog->kalSauvegarde);
-    EXPECT_FALSE(m.isEnabled());
-    prog->kalSauvegarde->Qite_Click();
-    EXPECT_TRUE(m.isEnabled());
-
-    m.Poulet->trigger();
-    ASSERT_TRUE(prog->kalTexte);
-    prog->kalTexte->Suite_Click();
-    ASSERT_TRUE(prog->kalGeneral);
-    EXPECT_FALSE(m.isEnabled());
-    prog->kalGeneral->Gene_Click();
-    EXPECT_TRUE(m.isEnabled());
-    EXPECT_FALSE(prog->kalGeneral);
-}
-
-TEST_F(Menu, CoqSansTexteDonneUnePageVide)
-{
-    creerBase(u"Fetes.mdb"_s);
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.mdb"_s);
+    // A category without its text file: an empty page, and "Suite" still leads on.
     m.Coq->trigger();
-    EXPECT_EQ(prog->donnees.CodeCategorie, u"COQ"_s);
     EXPECT_EQ(prog->donnees.NomCategorie, u"COQ"_s);
     ASSERT_TRUE(prog->kalTexte);
     EXPECT_EQ(prog->kalTexte->Text1->texte(), QString());
     prog->kalTexte->Suite_Click();
     ASSERT_TRUE(prog->kalGeneral);
     EXPECT_TRUE(prog->kalGeneral->isVisible());
+    EXPECT_FALSE(m.isEnabled());
+    prog->kalGeneral->Gene_Click();
+    EXPECT_TRUE(m.isEnabled());
+    EXPECT_FALSE(prog->kalGeneral);
 }
 
 TEST(TexteCategorie, UnTresGrosFichierEstCoupeSurUneLigneEntiere)
 {
     QTemporaryDir d;
-    const QString c = d.filePath(u"GROS.txt"_s);
-    QFile f(c);
+    QFile f(d.filePath(u"GROS.txt"_s));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     const QByteArray ligne = QByteArray("Une ligne de texte accentu\xe9 assez longue.\r\n");
     for (qint64 n = 0; n < 2 * KalTexte::TailleMaximale; n += ligne.size())
         f.write(ligne);
     f.close();
-    const QString texte = lireTexteCategorie(c);
+    const QString texte = lireTexteCategorie(f.fileName());
     EXPECT_LE(texte.size(), KalTexte::TailleMaximale);
     EXPECT_TRUE(texte.endsWith(u"accentué assez longue.\r\n"_s));
     EXPECT_EQ(lireTexteCategorie(d.filePath(u"ABSENT.txt"_s)), QString());
@@ -304,10 +267,7 @@ TEST(TexteCategorie, UnTresGrosFichierEstCoupeSurUneLigneEntiere)
 
 TEST_F(Menu, CreerEtSupprimerFermentLaBaseEtRemplacentLeMenu)
 {
-    creerBase(u"Fetes.mdb"_s);
-    KalDepart& m = menu();
-    choisir(m, u"Fetes.mdb"_s);
-    m.Creer->trigger();
+    menuOuvert(u"Fetes.mdb"_s).Creer->trigger();
     traiterEvenements();
     EXPECT_FALSE(prog->donnees.BaseDonnees);
     EXPECT_FALSE(prog->kalDepart);
@@ -343,26 +303,12 @@ TEST_F(Menu, LeSiteEtQuitterPassentParLeSysteme)
     EXPECT_EQ(systeme->quitte, 1);
 }
 
-TEST_F(Menu, SansAucuneBaseLeMenuCedeLaPlaceALaCreation)
-{
-    Programme& p = programme();
-    p.charger(p.kalDepart);
-    EXPECT_FALSE(p.kalDepart);
-    ASSERT_TRUE(p.kalCreer);
-    EXPECT_TRUE(p.kalCreer->isVisible());
-}
-
-}  // namespace
-
-namespace {
-
-const QString FixturesAccess = QStringLiteral(CARNET_SHARED_DIR "/fixtures/legacy/");
-
 TEST_F(Menu, UneBaseAccessEstConvertieAvecLAccordDeLUtilisateur)
 {
-    if (!QFileInfo::exists(FixturesAccess))
+    const QString fixture = QStringLiteral(CARNET_SHARED_DIR "/fixtures/legacy/cuisine.mdb");
+    if (!QFileInfo::exists(fixture))
         GTEST_SKIP() << "no legacy fixtures";
-    ASSERT_TRUE(QFile::copy(FixturesAccess + u"cuisine.mdb"_s, chemin(u"VIEILLE.mdb"_s)));
+    ASSERT_TRUE(QFile::copy(fixture, chemin(u"VIEILLE.mdb"_s)));
     QFile(chemin(u"VIEILLE.mdb"_s)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray avant = contenu(chemin(u"VIEILLE.mdb"_s));
     KalDepart& m = menu();

@@ -1,15 +1,13 @@
 #include "store/legacy.h"
 
-#include <QCryptographicHash>
+#include "environnement.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -20,30 +18,21 @@ const QString Importeur = QStringLiteral(CARNET_BUILD_DIR "/carnet-import");
 const char* const Champs[] = {"Numero", "Categorie", "Titre", "TempPrepa", "TempCuisson",
                               "Difficulte", "Ingrediant", "Preparation", "Vin"};
 
-QByteArray empreinte(const QString& chemin)
-{
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
-class Access : public ::testing::Test {
+class Access : public DossierProgramme {
 protected:
     void SetUp() override
     {
         if (!QFileInfo::exists(Fixtures))
             GTEST_SKIP() << "no legacy fixtures at " << Fixtures.toStdString();
-        ASSERT_TRUE(dossier.isValid());
+        DossierProgramme::SetUp();
     }
     QString copier(const QString& fixture, const QString& nom)
     {
-        const QString c = dossier.filePath(nom);
+        const QString c = chemin(nom);
         EXPECT_TRUE(QFile::copy(Fixtures + fixture, c));
         QFile(c).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return c;
     }
-    QTemporaryDir dossier;
 };
 
 TEST_F(Access, LesDeuxFormatsDonnentExactementLesLignesAttendues)
@@ -74,11 +63,11 @@ TEST_F(Access, LesDeuxFormatsDonnentExactementLesLignesAttendues)
 TEST_F(Access, LaConversionGardeLOriginalEtOuvreLaBase)
 {
     const QString base = copier(u"cuisine.mdb"_s, u"VIEILLE.mdb"_s);
-    const QByteArray avant = empreinte(base);
+    const QByteArray avant = contenu(base);
     ASSERT_EQ(BaseRecettes::reconnaitre(base), FormatFichier::Jet);
 
     EXPECT_EQ(convertirBaseAccess(Importeur, base), u"VIEILLE.mdb.jet"_s);
-    EXPECT_EQ(empreinte(dossier.filePath(u"VIEILLE.mdb.jet"_s)), avant);
+    EXPECT_EQ(contenu(chemin(u"VIEILLE.mdb.jet"_s)), avant);
     auto ouverte = BaseRecettes::ouvrir(base);
     ASSERT_EQ(ouverte->compter(), 3);
     const auto f = ouverte->ficheParNumero(3);
@@ -93,7 +82,7 @@ TEST_F(Access, LaConversionGardeLOriginalEtOuvreLaBase)
     QFile::remove(base);
     copier(u"cuisine97.mdb"_s, u"VIEILLE.mdb"_s);
     EXPECT_EQ(convertirBaseAccess(Importeur, base), u"VIEILLE.mdb.jet.2"_s);
-    EXPECT_EQ(empreinte(dossier.filePath(u"VIEILLE.mdb.jet"_s)), avant);
+    EXPECT_EQ(contenu(chemin(u"VIEILLE.mdb.jet"_s)), avant);
 }
 
 TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
@@ -102,14 +91,14 @@ TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
                                   u"null-usage-map.mdb"_s, u"hang-catalog-loop.mdb"_s}) {
         SCOPED_TRACE(fichier.toStdString());
         const QString base = copier(fichier, u"ESSAI.mdb"_s);
-        const QByteArray avant = empreinte(base);
+        const QByteArray avant = contenu(base);
         QElapsedTimer chrono;
         chrono.start();
         LimitesImport limites;
         limites.delaiMs = 5000;
         EXPECT_THROW(convertirBaseAccess(Importeur, base, limites), ErreurBase);
         EXPECT_LT(chrono.elapsed(), 8000);
-        EXPECT_EQ(empreinte(base), avant);
+        EXPECT_EQ(contenu(base), avant);
         EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"ESSAI.mdb"_s});
         QFile::remove(base);
     }
@@ -118,17 +107,14 @@ TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
 TEST_F(Access, UnImporteurQuiNeFinitPasEstArreteSansDemiBase)
 {
     const QString base = copier(u"cuisine.mdb"_s, u"LENTE.mdb"_s);
-    const QByteArray avant = empreinte(base);
-    const QString faux = dossier.filePath(u"lent.sh"_s);
-    QFile script(faux);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf 'CARNET-IMPORT 1\\nR\\nT 1\\n1\\n'\nexec sleep 30\n");
-    script.close();
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray avant = contenu(base);
+    const QString faux = chemin(u"lent.sh"_s);
+    ecrire(faux, "#!/bin/sh\nprintf 'CARNET-IMPORT 1\\nR\\nT 1\\n1\\n'\nexec sleep 30\n");
+    QFile(faux).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     LimitesImport limites;
     limites.delaiMs = 500;
     EXPECT_THROW(convertirBaseAccess(faux, base, limites), ErreurBase);
-    EXPECT_EQ(empreinte(base), avant);
+    EXPECT_EQ(contenu(base), avant);
     EXPECT_FALSE(QFileInfo::exists(base + u".jet"_s));
     EXPECT_FALSE(QFileInfo::exists(base + u".conversion"_s));
 }

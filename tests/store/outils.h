@@ -1,34 +1,15 @@
 #pragma once
-// Helpers of the store tests: bases in a temporary folder, raw SQL beside the
-// store, file fingerprints.
+// Helpers of the store tests: raw SQL beside the store, the message of a
+// refusal, a fixture with an open base.
 
 #include "store/baserecettes.h"
 #include "store/sqlite.h"
 
-#include <QByteArray>
-#include <QCryptographicHash>
-#include <QFile>
-#include <QTemporaryDir>
+#include "environnement.h"
 
 #include <sqlite3.h>
 
-#include <gtest/gtest.h>
-
 using namespace Qt::Literals::StringLiterals;
-
-inline Fiche fiche(const QString& categorie, const QString& titre)
-{
-    Fiche f;
-    f.categorie = categorie;
-    f.titre = titre;
-    f.tempPrepa = u"10 MN"_s;
-    f.tempCuisson = u"?"_s;
-    f.difficulte = u"AB"_s;
-    f.ingrediant = u"Farine\r\nBeurre"_s;
-    f.preparation = u"Mélanger."_s;
-    f.vin = u"?"_s;
-    return f;
-}
 
 // SQL run on its own connection, as another program would.
 inline void executerSql(const QString& chemin, const char* sql)
@@ -37,30 +18,27 @@ inline void executerSql(const QString& chemin, const char* sql)
     db.executer(sql);
 }
 
-inline QByteArray empreinte(const QString& chemin)
+// The message of the ErreurBase `action` throws, or a mark that it threw none.
+template <typename F>
+std::string refus(F&& action)
 {
-    QFile f(chemin);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << chemin.toStdString();
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    try {
+        action();
+    } catch (const ErreurBase& e) {
+        return e.message().toStdString();
+    }
+    return "(aucun refus)";
 }
 
-inline void ecrire(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(octets), octets.size());
-}
-
-class AvecBase : public testing::Test {
+class AvecBase : public DossierProgramme {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dossier.isValid());
-        chemin = dossier.filePath(u"Cuisine.mdb"_s);
-        BaseRecettes::creer(chemin);
-        base = BaseRecettes::ouvrir(chemin);
+        DossierProgramme::SetUp();
+        creerBase(u"Cuisine.mdb"_s);
+        base = BaseRecettes::ouvrir(chemin(u"Cuisine.mdb"_s));
     }
-
+    void sql(const char* requete) { executerSql(chemin(u"Cuisine.mdb"_s), requete); }
     std::vector<QString> titres()
     {
         std::vector<QString> t;
@@ -69,7 +47,5 @@ protected:
         return t;
     }
 
-    QTemporaryDir dossier;
-    QString chemin;
     std::unique_ptr<BaseRecettes> base;
 };

@@ -6,10 +6,14 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <gmock/gmock.h>
+
 #include <functional>
 
 #include <sys/fsuid.h>
 #include <unistd.h>
+
+using testing::HasSubstr;
 
 namespace {
 
@@ -25,6 +29,15 @@ void remplir(const QString& chemin)
     executerSql(chemin,
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
                 " INSERT INTO Cuisine SELECT i, 'DES', 'T' || i, '', '?', 'A', printf('%.500c', 'x'), 'y', '?' FROM n");
+}
+
+QByteArray hasard(int taille)
+{
+    QByteArray octets(taille, '\0');
+    QRandomGenerator graine(42);
+    for (char& o : octets)
+        o = static_cast<char>(graine.bounded(256));
+    return octets;
 }
 
 // Makes file accesses of this thread those of an ordinary user, so that file
@@ -43,8 +56,10 @@ public:
     }
 };
 
+// A file made of `octets`, or by `fabriquer` when it is set.
 struct CasRefus {
     const char* nom;
+    QByteArray octets;
     std::function<void(const QString&)> fabriquer;
     const char* motif;  // part of the message
 };
@@ -54,52 +69,51 @@ void PrintTo(const CasRefus& cas, std::ostream* sortie)
     *sortie << cas.nom;
 }
 
+std::function<void(const QString&)> parSql(const char* sql, bool base = false)
+{
+    return [=](const QString& c) {
+        if (base)
+            BaseRecettes::creer(c);
+        executerSql(c, sql);
+    };
+}
+
 }  // namespace
 
-class Refus : public testing::TestWithParam<CasRefus> {};
+class Refus : public DossierProgramme, public testing::WithParamInterface<CasRefus> {};
 
 TEST_P(Refus, MessageClairEtFichierIntact)
 {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    GetParam().fabriquer(chemin);
-    const QByteArray avant = empreinte(chemin);
-    try {
-        BaseRecettes::ouvrir(chemin);
-        ADD_FAILURE() << "ouverte";
-    } catch (const ErreurBase& e) {
-        EXPECT_TRUE(e.message().contains(u"« Fetes.mdb »"_s)) << e.what();
-        EXPECT_TRUE(e.message().contains(QString::fromUtf8(GetParam().motif))) << e.what();
-    }
-    EXPECT_EQ(empreinte(chemin), avant);
-    EXPECT_FALSE(QFileInfo::exists(chemin + u"-journal"_s));
+    const CasRefus& cas = GetParam();
+    const QString c = chemin(u"Fetes.mdb"_s);
+    if (cas.fabriquer)
+        cas.fabriquer(c);
+    else
+        ecrire(c, cas.octets);
+    const QByteArray avant = contenu(c);
+    const std::string message = refus([&] { BaseRecettes::ouvrir(c); });
+    EXPECT_THAT(message, HasSubstr("« Fetes.mdb »"));
+    EXPECT_THAT(message, HasSubstr(cas.motif));
+    EXPECT_EQ(contenu(c), avant);
+    EXPECT_FALSE(QFileInfo::exists(c + u"-journal"_s));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fichiers, Refus,
     testing::Values(
-        CasRefus{"vide", [](const QString& c) { ecrire(c, {}); }, "est vide"},
-        CasRefus{"texte", [](const QString& c) { ecrire(c, "Bonjour\r\nce n'est pas une base\r\n"); }, "n'est pas une base de recettes"},
-        CasRefus{"hasard",
-                 [](const QString& c) {
-                     QByteArray octets(8192, '\0');
-                     QRandomGenerator hasard(42);
-                     for (char& o : octets)
-                         o = static_cast<char>(hasard.bounded(256));
-                     ecrire(c, octets);
-                 },
+        CasRefus{"vide", {}, {}, "est vide"},
+        CasRefus{"texte", "Bonjour\r\nce n'est pas une base\r\n", {}, "n'est pas une base de recettes"},
+        CasRefus{"hasard", hasard(8192), {}, "n'est pas une base de recettes"},
+        CasRefus{"entete_sqlite_seule", QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\x5a'), {},
                  "n'est pas une base de recettes"},
-        CasRefus{"entete_sqlite_seule",
-                 [](const QString& c) { ecrire(c, QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\x5a')); },
-                 "n'est pas une base de recettes"},
-        CasRefus{"tronquee",
+        CasRefus{"tronquee", {},
                  [](const QString& c) {
                      remplir(c);
                      QFile f(c);
                      ASSERT_TRUE(f.resize(f.size() / 2));
                  },
                  "est endommagée"},
-        CasRefus{"abimee",
+        CasRefus{"abimee", {},
                  [](const QString& c) {
                      remplir(c);
                      QFile f(c);
@@ -108,180 +122,121 @@ INSTANTIATE_TEST_SUITE_P(
                      f.write(QByteArray(4096, '\xff'));
                  },
                  "est endommagée"},
-        CasRefus{"sans_cuisine", [](const QString& c) { executerSql(c, "CREATE TABLE Autre (x)"); }, "ne contient pas la table Cuisine"},
-        CasRefus{"vue_cuisine",
-                 [](const QString& c) { executerSql(c, "CREATE TABLE t (x); CREATE VIEW Cuisine AS SELECT * FROM t"); },
+        CasRefus{"sans_cuisine", {}, parSql("CREATE TABLE Autre (x)"), "ne contient pas la table Cuisine"},
+        CasRefus{"vue_cuisine", {}, parSql("CREATE TABLE t (x); CREATE VIEW Cuisine AS SELECT * FROM t"),
                  "n'est pas une table ordinaire"},
-        CasRefus{"sans_vin",
-                 [](const QString& c) {
-                     executerSql(c, "CREATE TABLE Cuisine (Numero INTEGER, Categorie, Titre, TempPrepa, TempCuisson,"
-                                    " Difficulte, Ingrediant, Preparation)");
-                 },
+        CasRefus{"sans_vin", {},
+                 parSql("CREATE TABLE Cuisine (Numero INTEGER, Categorie, Titre, TempPrepa, TempCuisson,"
+                        " Difficulte, Ingrediant, Preparation)"),
                  "la table Cuisine n'a pas la colonne Vin"},
-        CasRefus{"numero_texte",
-                 [](const QString& c) {
-                     executerSql(c, "CREATE TABLE Cuisine (Numero TEXT, Categorie, Titre, TempPrepa, TempCuisson,"
-                                    " Difficulte, Ingrediant, Preparation, Vin)");
-                 },
+        CasRefus{"numero_texte", {},
+                 parSql("CREATE TABLE Cuisine (Numero TEXT, Categorie, Titre, TempPrepa, TempCuisson,"
+                        " Difficulte, Ingrediant, Preparation, Vin)"),
                  "n'est pas numérique"},
-        CasRefus{"declencheur",
-                 [](const QString& c) {
-                     BaseRecettes::creer(c);
-                     executerSql(c, "CREATE TABLE Trace (x);"
-                                    "CREATE TRIGGER t AFTER UPDATE ON Cuisine BEGIN INSERT INTO Trace VALUES (1); END");
-                 },
+        CasRefus{"declencheur", {},
+                 parSql("CREATE TABLE Trace (x);"
+                        "CREATE TRIGGER t AFTER UPDATE ON Cuisine BEGIN INSERT INTO Trace VALUES (1); END", true),
                  "déclencheur"},
-        CasRefus{"jet",
-                 [](const QString& c) { ecrire(c, QByteArray("\0\1\0\0Standard Jet DB\0", 20) + QByteArray(2028, '\0')); },
-                 "Microsoft Access"},
-        CasRefus{"version_future",
-                 [](const QString& c) {
-                     BaseRecettes::creer(c);
-                     executerSql(c, "PRAGMA user_version = 2");
-                 },
-                 "version plus récente"}),
+        CasRefus{"jet", QByteArray("\0\1\0\0Standard Jet DB\0", 20) + QByteArray(2028, '\0'), {}, "Microsoft Access"},
+        CasRefus{"version_future", {}, parSql("PRAGMA user_version = 2", true), "version plus récente"}),
     [](const testing::TestParamInfo<CasRefus>& cas) { return std::string(cas.param.nom); });
 
-TEST(Reconnaissance, PremiersOctets)
+using Fichier = DossierProgramme;
+
+TEST_F(Fichier, ReconnuParSesPremiersOctets)
 {
-    QTemporaryDir dossier;
-    const QString base = dossier.filePath(u"a.txt"_s);  // the name does not count
-    BaseRecettes::creer(base);
-    EXPECT_EQ(BaseRecettes::reconnaitre(base), FormatFichier::Carnet);
-    const QString autre = dossier.filePath(u"b.mdb"_s);
-    executerSql(autre, "CREATE TABLE x (y)");
-    EXPECT_EQ(BaseRecettes::reconnaitre(autre), FormatFichier::Sqlite);
-    EXPECT_EQ(BaseRecettes::reconnaitre(dossier.filePath(u"absent.mdb"_s)), FormatFichier::Absent);
-    const QString vide = dossier.filePath(u"vide.mdb"_s);
-    ecrire(vide, {});
-    EXPECT_EQ(BaseRecettes::reconnaitre(vide), FormatFichier::Vide);
+    BaseRecettes::creer(chemin(u"a.txt"_s));  // the name does not count
+    EXPECT_EQ(BaseRecettes::reconnaitre(chemin(u"a.txt"_s)), FormatFichier::Carnet);
+    executerSql(chemin(u"b.mdb"_s), "CREATE TABLE x (y)");
+    EXPECT_EQ(BaseRecettes::reconnaitre(chemin(u"b.mdb"_s)), FormatFichier::Sqlite);
+    EXPECT_EQ(BaseRecettes::reconnaitre(chemin(u"absent.mdb"_s)), FormatFichier::Absent);
+    ecrire(chemin(u"vide.mdb"_s), {});
+    EXPECT_EQ(BaseRecettes::reconnaitre(chemin(u"vide.mdb"_s)), FormatFichier::Vide);
 
     if (!QFileInfo::exists(fixture("cuisine.mdb")))
         GTEST_SKIP() << "pas de fichiers Access d'essai dans " CARNET_SHARED_DIR;
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("cuisine.mdb")), FormatFichier::Jet);
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("cuisine97.mdb")), FormatFichier::Jet);
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("ASampleDatabase.accdb")), FormatFichier::Ace);
-    const QByteArray avant = empreinte(fixture("ASampleDatabase.accdb"));
+    const QByteArray avant = contenu(fixture("ASampleDatabase.accdb"));
     EXPECT_THROW(BaseRecettes::ouvrir(fixture("ASampleDatabase.accdb")), ErreurBase);
-    EXPECT_EQ(empreinte(fixture("ASampleDatabase.accdb")), avant);
+    EXPECT_EQ(contenu(fixture("ASampleDatabase.accdb")), avant);
 }
 
-TEST(Verrous, BaseEnCoursDEcritureParUnAutre)
+TEST_F(Fichier, UneBaseEnCoursDEcritureParUnAutreEstRefusee)
 {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    BaseRecettes::creer(chemin);
+    const QString c = chemin(u"Fetes.mdb"_s);
+    creerBase(u"Fetes.mdb"_s, {fiche(u"DES"_s, u"A"_s), fiche(u"DES"_s, u"B"_s)});
+    auto base = BaseRecettes::ouvrir(c);
     for (const char* verrou : {"BEGIN IMMEDIATE", "BEGIN EXCLUSIVE"}) {
-        sqlite::Database autre(chemin, SQLITE_OPEN_READWRITE);
+        sqlite::Database autre(c, SQLITE_OPEN_READWRITE);
         autre.executer(verrou);
-        try {
-            BaseRecettes::ouvrir(chemin);
-            ADD_FAILURE() << verrou;
-        } catch (const ErreurBase& e) {
-            EXPECT_TRUE(e.message().contains(u"verrouillée par un autre programme"_s)) << e.what();
-        }
+        EXPECT_THAT(refus([&] { BaseRecettes::ouvrir(c); }), HasSubstr("verrouillée par un autre programme"));
+        // Nor can a base already open write meanwhile; nothing of it is lost.
+        EXPECT_THROW(base->supprimer(1), ErreurBase) << verrou;
         autre.executer("ROLLBACK");
     }
-    EXPECT_NO_THROW(BaseRecettes::ouvrir(chemin));
-}
-
-TEST(Verrous, EcritureRefuseeQuandUnAutreEcrit)
-{
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    BaseRecettes::creer(chemin);
-    auto base = BaseRecettes::ouvrir(chemin);
-    base->ajouter(fiche(u"DES"_s, u"A"_s));
-    base->ajouter(fiche(u"DES"_s, u"B"_s));
-    sqlite::Database autre(chemin, SQLITE_OPEN_READWRITE);
-    autre.executer("BEGIN IMMEDIATE");
-    EXPECT_THROW(base->supprimer(1), ErreurBase);
-    autre.executer("ROLLBACK");
+    EXPECT_NO_THROW(BaseRecettes::ouvrir(c));
     EXPECT_EQ(base->compter(), 2);
     EXPECT_EQ(base->ficheParNumero(1)->titre, u"A"_s);
 }
 
-TEST(LectureSeule, FichierOuDossierSansDroitDEcriture)
+TEST_F(Fichier, SansDroitDEcritureSurLeFichierOuLeDossier)
 {
-    QTemporaryDir dossier;
-    ASSERT_TRUE(QFile::setPermissions(dossier.path(), QFile::permissions(dossier.path()) | QFile::ExeOther | QFile::ReadOther));
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    BaseRecettes::creer(chemin);
-    const QByteArray avant = empreinte(chemin);
-
-    ASSERT_TRUE(QFile::setPermissions(chemin, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    {
+    const QString d = dossier.path();
+    const QString c = chemin(u"Fetes.mdb"_s);
+    ASSERT_TRUE(QFile::setPermissions(d, QFile::permissions(d) | QFile::ExeOther | QFile::ReadOther));
+    BaseRecettes::creer(c);
+    const QByteArray avant = contenu(c);
+    const auto ouvrirCommeUtilisateur = [&] {
         CommeUtilisateur utilisateur;
-        try {
-            BaseRecettes::ouvrir(chemin);
-            ADD_FAILURE() << "fichier en lecture seule ouvert";
-        } catch (const ErreurBase& e) {
-            EXPECT_TRUE(e.message().contains(u"est en lecture seule"_s)) << e.what();
-        }
-    }
+        return refus([&] { BaseRecettes::ouvrir(c); });
+    };
 
-    ASSERT_TRUE(QFile::setPermissions(chemin, QFile::permissions(chemin) | QFile::WriteOther));
-    const auto droitsDossier = QFile::permissions(dossier.path());
-    ASSERT_TRUE(QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-    {
-        CommeUtilisateur utilisateur;
-        try {
-            BaseRecettes::ouvrir(chemin);
-            ADD_FAILURE() << "base d'un dossier en lecture seule ouverte";
-        } catch (const ErreurBase& e) {
-            EXPECT_TRUE(e.message().contains(u"son dossier n'accepte pas l'écriture"_s)) << e.what();
-        }
-    }
-    QFile::setPermissions(dossier.path(), droitsDossier);
-    EXPECT_EQ(empreinte(chemin), avant);
+    ASSERT_TRUE(QFile::setPermissions(c, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    EXPECT_THAT(ouvrirCommeUtilisateur(), HasSubstr("est en lecture seule"));
+
+    ASSERT_TRUE(QFile::setPermissions(c, QFile::permissions(c) | QFile::WriteOther));
+    const auto droitsDossier = QFile::permissions(d);
+    ASSERT_TRUE(QFile::setPermissions(d, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    EXPECT_THAT(ouvrirCommeUtilisateur(), HasSubstr("son dossier n'accepte pas l'écriture"));
+    QFile::setPermissions(d, droitsDossier);
+    EXPECT_EQ(contenu(c), avant);
 }
 
-TEST(Creation, NouvelleBaseVideEtComplete)
+TEST_F(Fichier, UneNouvelleBaseEstVideEtComplete)
 {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Neuve.mdb"_s);
-    BaseRecettes::creer(chemin);
+    const QString c = chemin(u"Neuve.mdb"_s);
+    BaseRecettes::creer(c);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Neuve.mdb"_s});
-    EXPECT_EQ(BaseRecettes::reconnaitre(chemin), FormatFichier::Carnet);
-    EXPECT_EQ(BaseRecettes::ouvrir(chemin)->compter(), 0);
-
-    sqlite::Database db(chemin, SQLITE_OPEN_READONLY);
+    EXPECT_EQ(BaseRecettes::ouvrir(c)->compter(), 0);
+    sqlite::Database db(c, SQLITE_OPEN_READONLY);
     sqlite::Statement st(db, "SELECT (SELECT user_version FROM pragma_user_version),"
                              " (SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND tbl_name = 'Cuisine')");
     ASSERT_TRUE(st.etape());
     EXPECT_EQ(st.entier(0), 1);
     EXPECT_EQ(st.entier(1), 3);
+
+    // A file already there, whatever its case, is never replaced.
+    ecrire(chemin(u"GARDE.MDB"_s), "garder");
+    EXPECT_THROW(BaseRecettes::creer(chemin(u"GARDE.MDB"_s)), ErreurBase);
+    EXPECT_THROW(BaseRecettes::creer(chemin(u"garde.mdb"_s)), ErreurBase);
+    EXPECT_EQ(contenu(chemin(u"GARDE.MDB"_s)), "garder");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-TEST(Creation, RefuseUnFichierExistant)
+TEST_F(Fichier, LeCompactageGardeToutesLesRecettesSansTemporaire)
 {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"NEUVE.MDB"_s);
-    ecrire(chemin, "garder");
-    EXPECT_THROW(BaseRecettes::creer(chemin), ErreurBase);
-    EXPECT_THROW(BaseRecettes::creer(dossier.filePath(u"neuve.mdb"_s)), ErreurBase);
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "garder");
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
+    const QString c = chemin(u"Fetes.mdb"_s);
+    remplir(c);
+    executerSql(c, "DELETE FROM Cuisine WHERE Numero <= 150");
+    BaseRecettes::ouvrir(c)->supprimer(151);
+    const qint64 taille = QFileInfo(c).size();
 
-TEST(Compactage, GardeToutesLesRecettesSansTemporaire)
-{
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    const QString temporaire = dossier.filePath(u"temp.MDB"_s);
-    remplir(chemin);
-    executerSql(chemin, "DELETE FROM Cuisine WHERE Numero <= 150");
-    BaseRecettes::ouvrir(chemin)->supprimer(151);
-    const qint64 taille = QFileInfo(chemin).size();
+    BaseRecettes::compacter(c, chemin(u"temp.MDB"_s));
 
-    BaseRecettes::compacter(chemin, temporaire);
-
-    EXPECT_FALSE(QFileInfo::exists(temporaire));
-    EXPECT_LT(QFileInfo(chemin).size(), taille);
-    EXPECT_EQ(BaseRecettes::reconnaitre(chemin), FormatFichier::Carnet);
-    auto base = BaseRecettes::ouvrir(chemin);
+    EXPECT_LT(QFileInfo(c).size(), taille);
+    auto base = BaseRecettes::ouvrir(c);
     EXPECT_EQ(base->compter(), 149);
     EXPECT_EQ(base->ficheParNumero(1)->titre, u"T152"_s);
     EXPECT_EQ(base->ficheParNumero(149)->titre, u"T300"_s);
@@ -289,28 +244,20 @@ TEST(Compactage, GardeToutesLesRecettesSansTemporaire)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Fetes.mdb"_s});
 }
 
-TEST(Compactage, RefuseQuandUnTemporaireReste)
+TEST_F(Fichier, LeCompactageRefuseUnTemporaireRestantOuCeQuiNEstPasUneBase)
 {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    remplir(chemin);
-    ecrire(dossier.filePath(u"TEMP.mdb"_s), "reste");
-    const QByteArray avant = empreinte(chemin);
-    try {
-        BaseRecettes::compacter(chemin, dossier.filePath(u"temp.MDB"_s));
-        ADD_FAILURE() << "compactée";
-    } catch (const ErreurBase& e) {
-        EXPECT_TRUE(e.message().contains(u"reste d'une opération précédente"_s)) << e.what();
-    }
-    EXPECT_EQ(empreinte(chemin), avant);
-    EXPECT_EQ(empreinte(dossier.filePath(u"TEMP.mdb"_s)), QCryptographicHash::hash("reste", QCryptographicHash::Sha256));
-}
+    const QString c = chemin(u"Fetes.mdb"_s);
+    remplir(c);
+    ecrire(chemin(u"TEMP.mdb"_s), "reste");
+    const QByteArray avant = contenu(c);
+    EXPECT_THAT(refus([&] { BaseRecettes::compacter(c, chemin(u"temp.MDB"_s)); }),
+                HasSubstr("reste d'une opération précédente"));
+    EXPECT_EQ(contenu(c), avant);
+    EXPECT_EQ(contenu(chemin(u"TEMP.mdb"_s)), "reste");
 
-TEST(Compactage, RefuseCeQuiNEstPasUneBase)
-{
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"Fetes.mdb"_s);
-    ecrire(chemin, "du texte");
-    EXPECT_THROW(BaseRecettes::compacter(chemin, dossier.filePath(u"temp.MDB"_s)), ErreurBase);
+    ASSERT_TRUE(QFile::remove(chemin(u"TEMP.mdb"_s)));
+    ecrire(c, "du texte");
+    EXPECT_THROW(BaseRecettes::compacter(c, chemin(u"temp.MDB"_s)), ErreurBase);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Fetes.mdb"_s});
+    EXPECT_EQ(contenu(c), "du texte");
 }
