@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -226,23 +227,41 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
         ProgressBar1->setMaximum(static_cast<int>(File1.size()));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
+    // The bar and the caption follow every file, but the window is repainted
+    // at most every 30 ms: a repaint cost more than copying a photograph, and
+    // the caption still changes faster than the eye reads it.
+    QElapsedTimer depuisPeinture;
+    depuisPeinture.start();
     const QDir de(source), vers(cible);
     for (qsizetype i = 0; i < File1.size(); ++i) {
         const QString& nom = File1[i];
         if (quitterDemande_) {
+            copieur->abandonner();
             prog.dialogues().message(this, u"LA %1 A ETE INTERROMPUE : ELLE EST INCOMPLETE."_s.arg(operation));
             return false;
         }
         if (progression) {
             ProgressBar1->setValue(static_cast<int>(i));
             Frame1->setTitle(nom);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (depuisPeinture.elapsed() >= 30) {
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                depuisPeinture.restart();
+            }
         }
-        if (const std::optional<QString> erreur = copieur->copier(de.filePath(nom), vers.filePath(nom))) {
+        if (const std::optional<QString> erreur = copieur->preparer(de.filePath(nom), vers.filePath(nom))) {
             prog.dialogues().message(
                 this, u"LA COPIE DE %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(de.filePath(nom)), *erreur, operation));
             return false;
         }
+    }
+    if (progression) {
+        ProgressBar1->setValue(static_cast<int>(File1.size()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    // Every file written: now they all replace their targets, or none does.
+    if (const std::optional<QString> erreur = copieur->valider()) {
+        prog.dialogues().message(this, u"LA COPIE VERS %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(cible), *erreur, operation));
+        return false;
     }
     return true;
 }

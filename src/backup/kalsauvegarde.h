@@ -71,8 +71,10 @@ private:
     bool appliquerMarqueur(const Marqueur& m);
     void etatChoix();
     void etatCopie(const QString& titre);
-    // Copies each of File1 from `source` to `cible`, with progress; false
-    // (after a message) on the first failure or when Qite asked to stop.
+    // Copies each of File1 from `source` to `cible` as one batch, with
+    // progress; false (after a message) on the first failure or when Qite
+    // asked to stop, and then no target of the batch was replaced (a
+    // failure among the renames leaves each target old or new).
     bool copierListe(const QString& source, const QString& cible, bool progression,
                      const QString& operation);
     bool sauvegarder(const QString& destination);

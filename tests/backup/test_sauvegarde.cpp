@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSaveFile>
 
 #include <gtest/gtest.h>
 
@@ -28,18 +27,31 @@ public:
     int echecAuBloc = 0;  // 1-based; 0: never
 
 protected:
-    bool ecrireBloc(QSaveFile& fichier, const char* octets, qint64 taille) override
+    qint64 copierBloc(int entree, int sortie, qint64 taille) override
     {
         ++blocs;
         if (avantBloc)
             avantBloc();
         if (blocs == echecAuBloc) {
-            Copieur::ecrireBloc(fichier, octets, taille / 2);
-            return false;
+            Copieur::copierBloc(entree, sortie, taille / 2);
+            return -1;
         }
-        return Copieur::ecrireBloc(fichier, octets, taille);
+        return Copieur::copierBloc(entree, sortie, taille);
     }
 };
+
+void ecrireFichier(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(octets), octets.size());
+}
+
+QByteArray lireFichier(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+}
 
 QStringList lignes(const QByteArray& octets)
 {
@@ -217,11 +229,12 @@ TEST_F(Sauvegarde, SansDossierImagesLaSauvegardeEstDiteIncomplete)
 
 // ---- a copy that fails --------------------------------------------------------
 
-TEST_F(Sauvegarde, UneCopieQuiEchoueEnRouteLaisseChaqueFichierAncienOuNouveauEtLeDit)
+TEST_F(Sauvegarde, UneCopieQuiEchoueEnRouteLaisseChaqueFichierAncienEtLeDit)
 {
     sauver(destination);
     prog->decharger(prog->kalSauvegarde);
     const QByteArray ancienneBase = contenu(destination + u"/Recettes.mdb"_s);
+    const QByteArray ancienKal = contenu(destination + u"/Base.kal"_s);
     ecrire(chemin(u"AGNEAU.txt"_s), QByteArray(3000, 'n'));
     ecrire(chemin(u"Base.kal"_s), QByteArray(3000, 'n'));
     prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"EPAULE"_s));
@@ -237,14 +250,15 @@ TEST_F(Sauvegarde, UneCopieQuiEchoueEnRouteLaisseChaqueFichierAncienOuNouveauEtL
     EXPECT_TRUE(m.contains(u"INCOMPLETE"_s)) << m.toStdString();
     EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
     EXPECT_TRUE(k->Frame1->isHidden());
-    EXPECT_EQ(contenu(destination + u"/AGNEAU.txt"_s), QByteArray(3000, 'n'));  // new
-    EXPECT_EQ(contenu(destination + u"/Base.kal"_s), QByteArray(3000, 'n'));
+    // Copied before the failure, but not put in place: the batch stays old.
+    EXPECT_EQ(contenu(destination + u"/AGNEAU.txt"_s), QByteArray("Le mouton.\r\n"));
+    EXPECT_EQ(contenu(destination + u"/Base.kal"_s), ancienKal);
     EXPECT_EQ(contenu(destination + u"/Recettes.mdb"_s), ancienneBase);  // old, whole
-    EXPECT_EQ(QDir(destination).entryList(QDir::Files).size(), 6);     // no temporary left
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files | QDir::Hidden).size(), 6);  // no temporary left
     EXPECT_EQ(fichesOuvertes(), 3);
 }
 
-TEST_F(Sauvegarde, UneRestorationQuiEchoueEnRouteLaisseChaqueFichierAncienOuNouveau)
+TEST_F(Sauvegarde, UneRestorationQuiEchoueEnRouteLaisseChaqueFichierAncien)
 {
     sauver(destination);
     prog->decharger(prog->kalSauvegarde);
@@ -260,8 +274,8 @@ TEST_F(Sauvegarde, UneRestorationQuiEchoueEnRouteLaisseChaqueFichierAncienOuNouv
 
     ASSERT_EQ(dialogues->messages.size(), 1);
     EXPECT_TRUE(dialogues->dernierMessage().contains(u"Recettes.mdb"_s));
-    EXPECT_EQ(contenu(chemin(u"AGNEAU.txt"_s)), QByteArray("Le mouton.\r\n"));  // restored
-    EXPECT_EQ(contenu(chemin(u"Recettes.mdb"_s)), baseModifiee);             // left whole
+    EXPECT_EQ(contenu(chemin(u"AGNEAU.txt"_s)), QByteArray("change"));  // copied, not put in place
+    EXPECT_EQ(contenu(chemin(u"Recettes.mdb"_s)), baseModifiee);      // left whole
     EXPECT_EQ(listerFichiers(QDir(dossier.path()), {u"Recettes.mdb*"_s}), QStringList{u"Recettes.mdb"_s});
     EXPECT_EQ(fichesOuvertes(), 3);
     EXPECT_EQ(prog->kalSauvegarde.data(), k);  // stays open to try again
@@ -272,20 +286,76 @@ TEST(Copieur, RemplaceLaCibleEnEntierEtSignaleUneSourceIllisible)
 {
     QTemporaryDir d;
     const QString source = d.filePath(u"a"_s), cible = d.filePath(u"b"_s);
-    {
-        QFile f(source);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(200000, 'x'));  // several blocks
-    }
+    ecrireFichier(source, QByteArray(200000, 'x'));
     Copieur c;
     EXPECT_EQ(c.copier(source, cible), std::nullopt);
-    QFile f(cible);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray(200000, 'x'));
+    EXPECT_EQ(lireFichier(cible), QByteArray(200000, 'x'));
     const std::optional<QString> e = c.copier(d.filePath(u"absent"_s), cible);
     ASSERT_TRUE(e.has_value());
     EXPECT_TRUE(e->contains(u"absent"_s));
     EXPECT_TRUE(c.copier(source, d.filePath(u"pas/de/dossier"_s)).has_value());
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"a"_s, u"b"_s}));
+}
+
+TEST(Copieur, UnLotNeRemplaceSesCiblesQueValideEtNeLaisseRienQuandIlEstAbandonne)
+{
+    QTemporaryDir d;
+    QDir(d.path()).mkdir(u"S"_s);
+    QDir(d.path()).mkdir(u"C"_s);
+    const QString s1 = d.filePath(u"S/1.mdb"_s), s2 = d.filePath(u"S/2.jpg"_s);
+    const QString c1 = d.filePath(u"C/1.mdb"_s), c2 = d.filePath(u"C/2.jpg"_s);
+    ecrireFichier(s1, "nouvelle base");
+    ecrireFichier(s2, QByteArray(300000, 'p'));
+    ecrireFichier(c1, "ancienne base");
+    ecrireFichier(c2, "ancienne photo");
+
+    Copieur c;
+    ASSERT_EQ(c.preparer(s1, c1), std::nullopt);
+    ASSERT_EQ(c.preparer(s2, c2), std::nullopt);
+    EXPECT_EQ(lireFichier(c1), QByteArray("ancienne base"));  // written aside only
+    EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    c.abandonner();
+    EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden), (QStringList{u"1.mdb"_s, u"2.jpg"_s}));
+    EXPECT_EQ(lireFichier(c2), QByteArray("ancienne photo"));
+
+    // A failure in the middle of a batch gives up the files already copied.
+    ASSERT_EQ(c.preparer(s1, c1), std::nullopt);
+    EXPECT_TRUE(c.preparer(d.filePath(u"S/absent"_s), d.filePath(u"C/absent"_s)).has_value());
+    EXPECT_EQ(c.valider(), std::nullopt);  // nothing left to validate
+    EXPECT_EQ(lireFichier(c1), QByteArray("ancienne base"));
+    EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden), (QStringList{u"1.mdb"_s, u"2.jpg"_s}));
+
+    ASSERT_EQ(c.preparer(s1, c1), std::nullopt);
+    ASSERT_EQ(c.preparer(s2, c2), std::nullopt);
+    EXPECT_EQ(c.valider(), std::nullopt);
+    EXPECT_EQ(lireFichier(c1), QByteArray("nouvelle base"));
+    EXPECT_EQ(lireFichier(c2), QByteArray(300000, 'p'));
+    EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden), (QStringList{u"1.mdb"_s, u"2.jpg"_s}));
+
+    // Left open, a batch is given up with its copier.
+    {
+        Copieur oublie;
+        ASSERT_EQ(oublie.preparer(s1, d.filePath(u"C/3.mdb"_s)), std::nullopt);
+    }
+    EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden), (QStringList{u"1.mdb"_s, u"2.jpg"_s}));
+}
+
+// Between two file systems the kernel copy is refused and the copy goes
+// through a buffer.
+TEST(Copieur, CopieVersUnAutreSystemeDeFichiers)
+{
+    if (!QFileInfo(u"/dev/shm"_s).isWritable())
+        GTEST_SKIP() << "no /dev/shm";
+    QTemporaryDir ici;
+    QTemporaryDir ailleurs(u"/dev/shm/carnet-XXXXXX"_s);
+    ASSERT_TRUE(ailleurs.isValid());
+    QByteArray octets;
+    for (int i = 0; i < 300000; ++i)
+        octets.append(static_cast<char>(i % 251));
+    ecrireFichier(ici.filePath(u"a"_s), octets);
+    Copieur c;
+    ASSERT_EQ(c.copier(ici.filePath(u"a"_s), ailleurs.filePath(u"a"_s)), std::nullopt);
+    EXPECT_EQ(lireFichier(ailleurs.filePath(u"a"_s)), octets);
 }
 
 // ---- the marker ---------------------------------------------------------------
@@ -499,8 +569,9 @@ TEST_F(Sauvegarde, QuitterPendantLaCopieAttendLaFinDuFichierEnCoursPuisFerme)
     k->Text1->setTexte(destination);
     k->Sauve_Click();
 
-    EXPECT_EQ(contenu(destination + u"/Autre.MDB"_s), contenu(chemin(u"Autre.MDB"_s)));
-    EXPECT_FALSE(QFileInfo::exists(destination + u"/Base.kal"_s));
+    // Autre.MDB was copied whole, but the batch was given up: nothing in
+    // place, no temporary left.
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files | QDir::Hidden), QStringList());
     EXPECT_EQ(espion->blocs, 2);
     ASSERT_EQ(dialogues->messages.size(), 1);
     EXPECT_TRUE(dialogues->dernierMessage().contains(u"INCOMPLETE"_s));
