@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -85,6 +86,12 @@ int creerTemporaire(const QString& cible, QString& nom)
 }
 
 }  // namespace
+
+bool Copieur::estTemporaire(const QString& nom)
+{
+    static const QRegularExpression motif(u"\\.carnet-[0-9a-z]+$"_s);
+    return motif.match(nom).hasMatch();
+}
 
 Copieur::~Copieur()
 {

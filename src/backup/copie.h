@@ -16,6 +16,8 @@
 
 class Copieur {
 public:
+    // A temporary left beside its target by a copy that was killed.
+    static bool estTemporaire(const QString& nom);
     Copieur() = default;
     Copieur(const Copieur&) = delete;
     Copieur& operator=(const Copieur&) = delete;

@@ -302,6 +302,7 @@ bool KalSauvegarde::sauvegarder(const QString& destination)
     const QString imagesCible = QDir(destination).filePath(u"Images"_s);
     QDir().mkdir(imagesCible);
     File1 = listerFichiers(QDir(images), {u"*"_s});
+    File1.removeIf(&Copieur::estTemporaire);
     return copierListe(images, imagesCible, true, u"SAUVEGARDE"_s);
 }
 
@@ -374,6 +375,7 @@ void KalSauvegarde::Restor_Click()
     prog.donnees.RepertoireSauvegarde = m->repertoire;
     QDir().mkdir(programme);
     File1 = listerFichiers(QDir(source), {u"*"_s});
+    File1.removeIf(&Copieur::estTemporaire);
     enCopie_ = true;
     const bool fini = copierListe(source, programme, false, u"RESTORATION"_s);
     enCopie_ = false;
