@@ -25,7 +25,8 @@ for _ in $(seq 1 100); do
     larges=0
     splash=0
     for w in $(xdotool search --onlyvisible --class carnet 2>/dev/null); do
-        largeur=$(xwininfo -id "$w" | awk '/Width:/ {print $2}')
+        # The window may close between the search and this look at it.
+        largeur=$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {print $2}') || largeur=0
         [ "${largeur:-0}" -ge 1000 ] && larges=$((larges + 1))
         [ "${largeur:-0}" -lt 700 ] && [ "${largeur:-0}" -gt 500 ] && splash=1
     done
