@@ -147,19 +147,10 @@ void KalRubrique::Lire()
 
     Grille& g = *MSFlexGrid1;
     const ModFormZoomed& z = prog.zoom;
-    g.setRows(2);
-    g.setCols(2);
-    g.setColWidth(0, arrondiPair(5.0 * z.PourcentZoom));
-    g.setColWidth(1, arrondiPair(77.3 * z.PourcentZoom));
-    g.setFontSize(8.0 * z.PourcentZoom / 100.0);
-    g.setRow(0);
-    g.setCol(0);
-    g.setCellAlignment(Qt::AlignCenter);
-    g.setText(u"N°"_s);
-    g.setCol(1);
-    g.setCellAlignment(Qt::AlignCenter);
-    g.setText(u"NOM DE LA RECETTE"_s);
-    g.setRows(1);
+    g.preparer({u"N°"_s, u"NOM DE LA RECETTE"_s},
+               {static_cast<double>(arrondiPair(5.0 * z.PourcentZoom)),
+                static_cast<double>(arrondiPair(77.3 * z.PourcentZoom))},
+               8.0 * z.PourcentZoom / 100.0);
 
     QStringList codes;
     for (const Rubrique& r : Rubriques)

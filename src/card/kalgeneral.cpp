@@ -176,18 +176,8 @@ void KalGeneral::Lire()
 void KalGeneral::Consult()
 {
     Grille& g = *MSFlexGrid1;
-    g.setRows(2);
-    g.setCols(2);
-    g.setColWidth(0, prog.zoom.zoom(800));
-    g.setColWidth(1, prog.zoom.zoom(8000));
-    g.setFontSize(prog.zoom.zoom(8));
-    g.setRow(0);
-    g.setCol(0);
-    g.setCellAlignment(Qt::AlignCenter);
-    g.setText(u"N°"_s);
-    g.setCol(1);
-    g.setCellAlignment(Qt::AlignCenter);
-    g.setText(u"NOM DE LA RECETTE"_s);
+    g.preparer({u"N°"_s, u"NOM DE LA RECETTE"_s}, {prog.zoom.zoom(800), prog.zoom.zoom(8000)},
+               prog.zoom.zoom(8));
 
     std::vector<LigneFiche> fiches;
     if (BaseRecettes* b = base()) {
@@ -200,7 +190,6 @@ void KalGeneral::Consult()
     Label1->setText(prog.donnees.NomCategorie + u"  Nombre de Fiches "_s
                     + QString::number(fiches.size()));
 
-    g.setRows(1);
     std::vector<std::vector<CelluleGrille>> lignes;
     lignes.reserve(fiches.size());
     for (const LigneFiche& f : fiches)

@@ -185,6 +185,21 @@ double Grille::FontSize() const
     return font().pointSizeF();
 }
 
+void Grille::preparer(const QStringList& entetes, const QList<double>& largeurs, double points)
+{
+    setRows(1);
+    setCols(static_cast<int>(entetes.size()));
+    setFontSize(points);
+    for (int c = 0; c < Cols(); ++c) {
+        setColWidth(c, largeurs.value(c, 1000.0));
+        CelluleGrille& cellule = modele_.cellule(0, c);
+        cellule.texte = entetes.at(c);
+        cellule.alignement = Qt::AlignCenter;
+    }
+    ligne_ = 0;
+    colonne_ = 0;
+}
+
 void Grille::ajouterLignes(std::vector<std::vector<CelluleGrille>>&& lignes)
 {
     modele_.ajouterLignes(std::move(lignes));

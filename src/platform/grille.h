@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <QTableView>
 
@@ -61,6 +62,10 @@ public:
     double ColWidth(int colonne) const;
     void setFontSize(double points);
     double FontSize() const;
+
+    // Back to the heading row alone: one centred heading per column, the
+    // columns' widths in twips and the grid's font size.
+    void preparer(const QStringList& entetes, const QList<double>& largeurs, double points);
 
     // Appends whole rows at once (one model change for all of them).
     void ajouterLignes(std::vector<std::vector<CelluleGrille>>&& lignes);

@@ -134,20 +134,9 @@ void KalRecherche::Text7_KeyPress(int& KeyAscii)
     const QString mot = Text7->texte().trimmed().toUpper();
 
     Grille& g = *MSFlexGrid1;
-    g.setRows(2);
-    g.setCols(3);
-    g.setColWidth(0, 8 * prog.zoom.PourcentZoom);
-    g.setColWidth(1, 20 * prog.zoom.PourcentZoom);
-    g.setColWidth(2, 60 * prog.zoom.PourcentZoom);
-    g.setFontSize(8.0 * prog.zoom.PourcentZoom / 100.0);
-    g.setRow(0);
-    const QString titres[] = {u"N°"_s, u"CATEGORIE"_s, u"NOM DE LA RECETTE"_s};
-    for (int c = 0; c < 3; ++c) {
-        g.setCol(c);
-        g.setText(titres[c]);
-        g.setCellAlignment(Qt::AlignCenter);
-    }
-    g.setRows(1);
+    const double zoom = prog.zoom.PourcentZoom;
+    g.preparer({u"N°"_s, u"CATEGORIE"_s, u"NOM DE LA RECETTE"_s}, {8 * zoom, 20 * zoom, 60 * zoom},
+               8.0 * zoom / 100.0);
 
     std::vector<LigneTrouvee> trouvees;
     std::optional<QString> erreur;
