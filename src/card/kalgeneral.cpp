@@ -3,6 +3,7 @@
 #include "platform/boiteimage.h"
 #include "platform/grille.h"
 #include "platform/lignes.h"
+#include "platform/sablier.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
 #include "print/impression.h"
@@ -448,6 +449,7 @@ void KalGeneral::Efface_Click()
         return;
     std::optional<QString> titre;
     try {
+        const Sablier sablier;
         titre = b->supprimer(NumeroFiche);
     } catch (const ErreurBase& e) {
         prog.dialogues().message(this, e.message());

@@ -7,6 +7,7 @@
 #include "search/kalrecherche.h"
 #include "platform/fichiers.h"
 #include "platform/listefichiers.h"
+#include "platform/sablier.h"
 #include "shell/aidecarnet.h"
 #include "shell/images.h"
 #include "shell/kalcreer.h"
@@ -17,7 +18,6 @@
 #include "store/legacy.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -191,13 +191,13 @@ bool KalDepart::convertirAccess(const QString& nom)
                                    u"CONVERSION"_s))
         return false;
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const QString original = convertirBaseAccess(prog.importeur, nom);
-        QApplication::restoreOverrideCursor();
+        const QString original = [&] {
+            const Sablier sablier;
+            return convertirBaseAccess(prog.importeur, nom);
+        }();
         prog.dialogues().message(this, u"La base « %1 » a été convertie. L'original est gardé sous le nom « %2 »."_s.arg(nom, original));
         return true;
     } catch (const ErreurBase& e) {
-        QApplication::restoreOverrideCursor();
         prog.dialogues().message(this, e.message());
         return false;
     }
@@ -243,6 +243,7 @@ void KalDepart::Base_Click()
     d.fermerBase();
     bool reussi = false;
     try {
+        const Sablier sablier;
         BaseRecettes::compacter(d.NomBase, u"temp.MDB"_s);
         reussi = true;
     } catch (const ErreurBase& e) {
