@@ -100,7 +100,7 @@ int versInt(std::int64_t v)
 
 const char* const Insertion = "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
 
-// Binds a record to Insertion, under `numero`.
+// Binds a record to ?1..?9 in the order of CARNET_CHAMPS, under `numero`.
 void lierFiche(sqlite::Statement& st, std::int64_t numero, const Fiche& f)
 {
     st.lier(1, numero);
@@ -523,18 +523,12 @@ std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 bool BaseRecettes::modifier(int numero, const Fiche& fiche)
 {
     return proteger(chemin_, [&] {
+        // Bound as for an insertion; the category (?2) is never changed.
         sqlite::Statement st(db_,
-                             "UPDATE Cuisine SET Titre = ?2, TempPrepa = ?3, TempCuisson = ?4, Difficulte = ?5,"
-                             " Ingrediant = ?6, Preparation = ?7, Vin = ?8"
+                             "UPDATE Cuisine SET Titre = ?3, TempPrepa = ?4, TempCuisson = ?5, Difficulte = ?6,"
+                             " Ingrediant = ?7, Preparation = ?8, Vin = ?9"
                              " WHERE rowid = (SELECT rowid FROM Cuisine WHERE Numero = ?1 ORDER BY rowid LIMIT 1)");
-        st.lier(1, std::int64_t{numero});
-        st.lier(2, fiche.titre);
-        st.lier(3, fiche.tempPrepa);
-        st.lier(4, fiche.tempCuisson);
-        st.lier(5, fiche.difficulte);
-        st.lier(6, fiche.ingrediant);
-        st.lier(7, fiche.preparation);
-        st.lier(8, fiche.vin);
+        lierFiche(st, numero, fiche);
         st.etape();
         return db_.modifications() > 0;
     });
