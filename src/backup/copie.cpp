@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,7 +31,10 @@ constexpr qint64 TailleBloc = 8 << 20;
 // behind. Any read by the engine plays the journal back and removes it.
 void retablirBase(const QString& chemin)
 {
-    if (!QFileInfo::exists(chemin + u"-journal"_s))
+    // Never through a link: the journal would be played into its target.
+    struct stat etat {};
+    if (::lstat(QFile::encodeName(chemin).constData(), &etat) != 0 || !S_ISREG(etat.st_mode)
+        || !QFileInfo::exists(chemin + u"-journal"_s))
         return;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(chemin).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
@@ -85,12 +90,148 @@ int creerTemporaire(const QString& cible, QString& nom)
     return -1;
 }
 
+// A regular file opened for reading; a FIFO or a device is never opened
+// in a way that blocks. -1 for anything else.
+int ouvrirOrdinaire(const QString& chemin, bool suivreLien)
+{
+    const int fd = ::open(octets(chemin).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (suivreLien ? 0 : O_NOFOLLOW));
+    struct stat etat {};
+    if (fd >= 0 && (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool estBase(int fd)
+{
+    std::array<char, 16> entete{};
+    return ::pread(fd, entete.data(), entete.size(), 0) == static_cast<ssize_t>(entete.size())
+        && std::equal(entete.begin(), entete.end(), "SQLite format 3");
+}
+
+// A read transaction on a base: while it is held no writer can change the
+// file, so a copy of its bytes is one consistent state. Opening it also plays
+// back the journal of a write that was cut short.
+class LectureBase {
+public:
+    explicit LectureBase(const QString& chemin)
+    {
+        const QByteArray nom = octets(chemin);
+        for (const int mode : {SQLITE_OPEN_READWRITE, SQLITE_OPEN_READONLY}) {
+            if (sqlite3_open_v2(nom.constData(), &db_, mode, nullptr) == SQLITE_OK)
+                break;
+            sqlite3_close(db_);
+            db_ = nullptr;
+        }
+        if (!db_)
+            return;
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        // A writer that commits again and again leaves only short gaps: look
+        // every millisecond (the engine's own waits grow to 100 ms and miss
+        // them), for up to 15 s.
+        sqlite3_busy_handler(
+            db_,
+            [](void*, int essais) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                return essais < 15000 ? 1 : 0;
+            },
+            nullptr);
+        sqlite3_exec(db_, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+        tenue_ = sqlite3_exec(db_, "BEGIN; SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    LectureBase(const LectureBase&) = delete;
+    LectureBase& operator=(const LectureBase&) = delete;
+    ~LectureBase() { sqlite3_close_v2(db_); }  // ends the transaction
+    bool tenue() const { return tenue_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool tenue_ = false;
+};
+
+// What the engine's quick check says of a copied base: nothing when whole.
+std::optional<QString> defautBase(const QString& chemin)
+{
+    sqlite3* db = nullptr;
+    QString defaut = u"ILLISIBLE"_s;
+    if (sqlite3_open_v2(octets(chemin).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+            defaut = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        else
+            defaut = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    if (defaut == u"ok"_s)
+        return std::nullopt;
+    return defaut;
+}
+
 }  // namespace
 
 bool Copieur::estTemporaire(const QString& nom)
 {
     static const QRegularExpression motif(u"\\.carnet-[0-9a-z]+$"_s);
     return motif.match(nom).hasMatch();
+}
+
+void Copieur::nettoyerTemporaires(const QString& dossier)
+{
+    const QDir d(dossier);
+    for (const QString& nom : d.entryList(QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        struct stat etat {};
+        const QByteArray chemin = octets(d.filePath(nom));
+        if (estTemporaire(nom) && ::lstat(chemin.constData(), &etat) == 0 && (S_ISREG(etat.st_mode) || S_ISLNK(etat.st_mode)))
+            ::unlink(chemin.constData());
+    }
+}
+
+std::optional<QByteArray> Copieur::lireFichier(const QString& chemin, qint64 tailleMax)
+{
+    Descripteur fd(ouvrirOrdinaire(chemin, true));
+    struct stat etat {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &etat) != 0 || etat.st_size > tailleMax)
+        return std::nullopt;
+    QByteArray lu(static_cast<qsizetype>(etat.st_size), '\0');
+    qsizetype total = 0;
+    while (total < lu.size()) {
+        const ssize_t n = ::read(fd.get(), lu.data() + total, static_cast<std::size_t>(lu.size() - total));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        total += n;
+    }
+    lu.truncate(total);
+    return lu;
+}
+
+std::optional<QString> Copieur::remplacer(const QString& cible, const QByteArray& contenu)
+{
+    QString temporaire;
+    Descripteur fd(creerTemporaire(cible, temporaire));
+    const QString raison = u"LE FICHIER %1 N'A PAS PU ETRE ECRIT."_s.arg(natif(cible));
+    if (fd.get() < 0)
+        return raison;
+    bool ecrit = true;
+    for (qsizetype fait = 0; ecrit && fait < contenu.size();) {
+        const ssize_t n = ::write(fd.get(), contenu.constData() + fait, static_cast<std::size_t>(contenu.size() - fait));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ecrit = n > 0;
+        fait += std::max<ssize_t>(n, 0);
+    }
+    // rename replaces a link by the file itself.
+    if (!ecrit || ::fsync(fd.get()) != 0 || !fd.fermer()
+        || ::rename(octets(temporaire).constData(), octets(cible).constData()) != 0) {
+        ::unlink(octets(temporaire).constData());
+        return raison;
+    }
+    return std::nullopt;
 }
 
 Copieur::~Copieur()
@@ -110,20 +251,28 @@ std::optional<QString> Copieur::descripteurDossier(const QString& dossier)
     return std::nullopt;
 }
 
-std::optional<QString> Copieur::preparer(const QString& source, const QString& cible)
+std::optional<EchecCopie> Copieur::preparer(const QString& source, const QString& cible, bool suivreLien)
 {
     const auto echec = [this](const QString& raison) {
         abandonner();
-        return std::optional<QString>(raison);
+        return std::optional<EchecCopie>(EchecCopie{raison, false});
     };
-    // The source is copied whole, and the target's old journal must not be
-    // played over the new file at its next opening.
-    retablirBase(source);
+    // The target's old journal must not be played over the new file at its
+    // next opening.
     retablirBase(cible);
-    Descripteur entree(::open(octets(source).constData(), O_RDONLY | O_CLOEXEC));
+    Descripteur entree(ouvrirOrdinaire(source, suivreLien));
+    if (entree.get() < 0)
+        return EchecCopie{u"LECTURE IMPOSSIBLE DE %1 (ABSENT, ILLISIBLE, LIEN OU FICHIER SPECIAL)"_s.arg(natif(source)), true};
+    std::optional<LectureBase> lecture;
+    if (estBase(entree.get())) {
+        lecture.emplace(source);
+        if (!lecture->tenue())
+            return EchecCopie{u"LA BASE %1 N'A PAS PU ETRE LUE (OCCUPEE PAR UN AUTRE PROGRAMME OU ENDOMMAGEE)"_s.arg(natif(source)), true};
+    }
+    // Measured once the base can no longer change.
     struct stat etat {};
-    if (entree.get() < 0 || ::fstat(entree.get(), &etat) != 0 || !S_ISREG(etat.st_mode))
-        return echec(u"LECTURE IMPOSSIBLE DE %1"_s.arg(natif(source)));
+    if (::fstat(entree.get(), &etat) != 0)
+        return EchecCopie{u"LECTURE IMPOSSIBLE DE %1"_s.arg(natif(source)), true};
     if (const auto erreur = descripteurDossier(QFileInfo(cible).absolutePath()))
         return echec(*erreur);
     QString temporaire;
@@ -143,6 +292,14 @@ std::optional<QString> Copieur::preparer(const QString& source, const QString& c
     }
     if (!sortie.fermer())
         return echec(u"ECRITURE IMPOSSIBLE DE %1 (DISQUE PLEIN ?)"_s.arg(natif(cible)));
+    if (lecture) {
+        lecture.reset();
+        if (const std::optional<QString> defaut = defautBase(temporaire)) {
+            ::unlink(octets(temporaire).constData());
+            attentes_.pop_back();
+            return EchecCopie{u"LA BASE %1 EST ENDOMMAGEE (%2)"_s.arg(natif(source), *defaut), true};
+        }
+    }
     return std::nullopt;
 }
 
@@ -194,8 +351,10 @@ void Copieur::abandonner()
 
 std::optional<QString> Copieur::copier(const QString& source, const QString& cible)
 {
-    if (auto erreur = preparer(source, cible))
-        return erreur;
+    if (auto erreur = preparer(source, cible)) {
+        abandonner();
+        return erreur->raison;
+    }
     return valider();
 }
 

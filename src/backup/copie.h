@@ -6,7 +6,10 @@
 // then is each temporary renamed over its target. A batch that fails or is
 // given up before the renames removes its temporaries and replaces nothing:
 // every target is the old file or the new one, never a truncated one.
+// A base (an SQLite file) is copied through the engine as one consistent
+// snapshot, and the copy is checked before it may be put in place.
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,19 +17,30 @@
 #include <utility>
 #include <vector>
 
+// Why a file was not copied. `source`: only that file is left out (it
+// cannot be read, or it is a damaged base) and the batch goes on; otherwise
+// the whole batch was given up.
+struct EchecCopie {
+    QString raison;
+    bool source = false;
+};
+
 class Copieur {
 public:
     // A temporary left beside its target by a copy that was killed.
     static bool estTemporaire(const QString& nom);
+    // Removes the temporaries a killed copy left in `dossier` (only files
+    // and links, never what they point to).
+    static void nettoyerTemporaires(const QString& dossier);
     Copieur() = default;
     Copieur(const Copieur&) = delete;
     Copieur& operator=(const Copieur&) = delete;
     virtual ~Copieur();  // gives up a batch left open
 
     // Copies `source` (absolute path) to a temporary file beside `cible`.
-    // Nothing on success, else the reason in French, and then the whole
-    // batch is given up.
-    std::optional<QString> preparer(const QString& source, const QString& cible);
+    // Only a regular file is read, opened without blocking; with
+    // `suivreLien` false a link is refused too. Nothing on success.
+    std::optional<EchecCopie> preparer(const QString& source, const QString& cible, bool suivreLien = true);
     // Flushes the batch to disk, renames each file over its target, then
     // flushes their folders. Nothing on success, else the reason in French;
     // a failure before the renames replaces nothing.
@@ -35,6 +49,12 @@ public:
     void abandonner();
     // One file alone: preparer, then valider.
     std::optional<QString> copier(const QString& source, const QString& cible);
+    // The whole of a small regular file, read without blocking (a FIFO or a
+    // device is refused at once); nothing when it is not one or is larger.
+    static std::optional<QByteArray> lireFichier(const QString& chemin, qint64 tailleMax);
+    // Writes `octets` as the new file `cible`: a link there is replaced by
+    // the file, never written through. Nothing on success.
+    static std::optional<QString> remplacer(const QString& cible, const QByteArray& octets);
 
 protected:
     // Copies up to `taille` bytes from `entree` to `sortie` (descriptors, at

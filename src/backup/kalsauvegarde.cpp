@@ -16,8 +16,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QSignalBlocker>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,12 +31,20 @@ namespace {
 const QString NomMarqueur = u"Sauve.kal"_s;
 constexpr qint64 TailleMaxMarqueur = 64 * 1024;
 
-QByteArray lireOctets(const QString& chemin)
+std::optional<Marqueur> lireMarqueurFichier(const QString& chemin)
 {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > TailleMaxMarqueur)
-        return {};
-    return f.readAll();
+    const std::optional<QByteArray> octets = Copieur::lireFichier(chemin, TailleMaxMarqueur);
+    return octets ? lireMarqueur(*octets) : std::nullopt;
+}
+
+// What a backup writes at the top of its folder: a restore brings back
+// nothing else (never an executable or a file of another kind).
+const QStringList MotifsSauvegarde{u"*.mdb"_s, u"*.let"_s, u"*.kal"_s, u"*.txt"_s};
+
+bool estOrdinaire(const QString& chemin)
+{
+    struct stat etat {};
+    return ::lstat(QFile::encodeName(chemin).constData(), &etat) == 0 && S_ISREG(etat.st_mode);
 }
 
 QString natif(const QString& chemin)
@@ -102,6 +111,7 @@ KalSauvegarde::KalSauvegarde(Programme& programme) : FenetreKal(programme)
     Qite = entreeMenu("Qite", u"Quitter"_s);
     Label1 = controle<QLabel>("Label1", 4478, 60, 2925, 420);
     Label2 = controle<QLabel>("Label2", 3180, 1920, 5535, 615);
+    Label2->setWordWrap(true);
     Dir1 = controle<ListeDossiers>("Dir1", 1339, 3757, 2535, 990);
     Drive1 = controle<ListeLecteurs>("Drive1", 8066, 4080, 2475, 315);
     Text1 = controle<Texte>("Text1", 3908, 5970, 4065, 525);
@@ -129,9 +139,15 @@ void KalSauvegarde::Form_Load()
     etatChoix();
     Label2->setText(u"DERNIERE SAUVEGARDE"_s);
 
-    const std::optional<Marqueur> lu = lireMarqueur(lireOctets(cheminMarqueur()));
+    const std::optional<Marqueur> lu = lireMarqueurFichier(cheminMarqueur());
     if (lu && appliquerMarqueur(*lu))
         return;
+    // The folder of a path of this system is merely out of reach (a USB key
+    // unplugged): the last backup stays remembered and restorable later.
+    if (lu && lu->lecteur.startsWith(u'/')) {
+        Label2->setText(Label2->text() + u"\nDOSSIER INACCESSIBLE"_s);
+        return;
+    }
 
     // First backup, or a marker that is unreadable or names a drive or folder
     // that cannot be selected: start again from the root volume.
@@ -155,9 +171,7 @@ bool KalSauvegarde::appliquerMarqueur(const Marqueur& m)
 
 bool KalSauvegarde::ecrireMarqueur(const Marqueur& m)
 {
-    QSaveFile f(cheminMarqueur());
-    const QByteArray octets = formaterMarqueur(m);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.commit();
+    return !Copieur::remplacer(cheminMarqueur(), formaterMarqueur(m));
 }
 
 void KalSauvegarde::Drive1_Change()
@@ -219,13 +233,13 @@ std::optional<QString> KalSauvegarde::dossierDestination()
 }
 
 bool KalSauvegarde::copierListe(const QString& source, const QString& cible, bool progression,
-                                const QString& operation)
+                                const QString& operation, QStringList* nonCopies)
 {
     if (progression) {
         Frame1->show();
         ProgressBar1->setValue(0);
         ProgressBar1->setMaximum(static_cast<int>(File1.size()));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
     }
     // The bar and the caption follow every file, but the window is repainted
     // at most every 30 ms: a repaint cost more than copying a photograph, and
@@ -243,20 +257,32 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
         if (progression) {
             ProgressBar1->setValue(static_cast<int>(i));
             Frame1->setTitle(nom);
+            // User input too: "Quitter" must be heard during a long copy.
             if (depuisPeinture.elapsed() >= 30) {
-                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                QCoreApplication::processEvents();
                 depuisPeinture.restart();
             }
         }
-        if (const std::optional<QString> erreur = copieur->preparer(de.filePath(nom), vers.filePath(nom))) {
-            prog.dialogues().message(
-                this, u"LA COPIE DE %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(de.filePath(nom)), *erreur, operation));
+        // A restore never follows a link of the backup folder.
+        const std::optional<EchecCopie> erreur = copieur->preparer(de.filePath(nom), vers.filePath(nom), nonCopies != nullptr);
+        if (erreur && erreur->source && nonCopies) {
+            nonCopies->append(erreur->raison);
+            continue;
+        }
+        if (erreur && erreur->source) {
+            copieur->abandonner();
+            prog.dialogues().message(this, u"LA %1 EST REFUSEE : %2\nRIEN N'A ETE REMPLACE."_s.arg(operation, erreur->raison));
+            return false;
+        }
+        if (erreur) {
+            prog.dialogues().message(this, u"LA COPIE DE %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(
+                                               natif(de.filePath(nom)), erreur->raison, operation));
             return false;
         }
     }
     if (progression) {
         ProgressBar1->setValue(static_cast<int>(File1.size()));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
     }
     // Every file written: now they all replace their targets, or none does.
     if (const std::optional<QString> erreur = copieur->valider()) {
@@ -266,7 +292,7 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
     return true;
 }
 
-bool KalSauvegarde::sauvegarder(const QString& destination)
+bool KalSauvegarde::sauvegarder(const QString& destination, QStringList& nonSauves)
 {
     // Only the destination and its parent are made: a mistyped deeper path
     // fails here instead of scattering folders.
@@ -289,8 +315,11 @@ bool KalSauvegarde::sauvegarder(const QString& destination)
     prog.donnees.RepertoireSauvegarde = d.reste;
 
     const QDir programme(prog.dossierProgramme());
-    File1 = listerFichiers(programme, {u"*.mdb"_s, u"*.let"_s, u"*.kal"_s, u"*.txt"_s});
-    if (!copierListe(programme.path(), destination, true, u"SAUVEGARDE"_s))
+    const QString imagesCible = QDir(destination).filePath(u"Images"_s);
+    for (const QString& dossier : {programme.path(), programme.filePath(u"Images"_s), destination, imagesCible})
+        Copieur::nettoyerTemporaires(dossier);
+    File1 = listerFichiers(programme, MotifsSauvegarde);
+    if (!copierListe(programme.path(), destination, true, u"SAUVEGARDE"_s, &nonSauves))
         return false;
 
     const QString images = programme.filePath(u"Images"_s);
@@ -299,11 +328,9 @@ bool KalSauvegarde::sauvegarder(const QString& destination)
             this, u"LE DOSSIER DES PHOTOGRAPHIES %1 EST INTROUVABLE.\nLA SAUVEGARDE EST INCOMPLETE."_s.arg(natif(images)));
         return false;
     }
-    const QString imagesCible = QDir(destination).filePath(u"Images"_s);
     QDir().mkdir(imagesCible);
     File1 = listerFichiers(QDir(images), {u"*"_s});
-    File1.removeIf(&Copieur::estTemporaire);
-    return copierListe(images, imagesCible, true, u"SAUVEGARDE"_s);
+    return copierListe(images, imagesCible, true, u"SAUVEGARDE"_s, &nonSauves);
 }
 
 void KalSauvegarde::Sauve_Click()
@@ -317,13 +344,17 @@ void KalSauvegarde::Sauve_Click()
     prog.donnees.fermerBase();  // the base file must not be held open while it is copied
     etatCopie(u"SAUVEGARDE"_s);
     enCopie_ = true;
-    const bool fini = sauvegarder(*destination);
+    QStringList nonSauves;
+    const bool copiee = sauvegarder(*destination, nonSauves);
     enCopie_ = false;
     rouvrirBase();
-    if (fini) {
+    if (copiee && nonSauves.isEmpty()) {
         Frame1->hide();
         Text1->setTexte(u"C'EST FINI"_s);
     } else {
+        if (copiee)
+            prog.dialogues().message(this, u"LA SAUVEGARDE EST INCOMPLETE : CES FICHIERS N'ONT PAS ETE SAUVES.\n"_s
+                                               + nonSauves.join(u'\n'));
         etatChoix();
     }
     if (quitterDemande_)
@@ -335,7 +366,7 @@ void KalSauvegarde::Restor_Click()
     if (enCopie_)
         return;
     // The source is the folder of the last backup, whatever the lists show.
-    const std::optional<Marqueur> m = lireMarqueur(lireOctets(cheminMarqueur()));
+    const std::optional<Marqueur> m = lireMarqueurFichier(cheminMarqueur());
     if (!m || m->dossierProgramme.isEmpty()) {
         prog.dialogues().message(this, u"AUCUNE SAUVEGARDE A RESTORER : LE FICHIER %1 EST ABSENT OU INCOMPLET."_s.arg(
                                            natif(cheminMarqueur())));
@@ -344,8 +375,13 @@ void KalSauvegarde::Restor_Click()
     const QString source = QDir::fromNativeSeparators(m->lecteur + m->repertoire);
     const QString programme = QDir::fromNativeSeparators(m->dossierProgramme);
     if (!QDir::isAbsolutePath(source) || !QFileInfo(source).isDir()) {
-        prog.dialogues().message(this, u"LE DOSSIER DE SAUVEGARDE %1 EST INTROUVABLE.\nRIEN N'A ETE RESTORE."_s.arg(
-                                           m->lecteur + m->repertoire));
+        prog.dialogues().message(this, u"LE DOSSIER DE SAUVEGARDE %1 EST INACCESSIBLE.\nBRANCHEZ LE DISQUE OU LA CLE QUI LE "
+                                         u"CONTIENT, PUIS RECOMMENCEZ.\nRIEN N'A ETE RESTORE."_s.arg(m->lecteur + m->repertoire));
+        return;
+    }
+    if (dans(cheminReel(source), cheminReel(prog.dossierProgramme()))) {
+        prog.dialogues().message(this, u"LE DOSSIER DE SAUVEGARDE %1 EST LE DOSSIER DU PROGRAMME.\nRIEN N'A ETE RESTORE."_s.arg(
+                                           natif(source)));
         return;
     }
     // A backup holds its marker; without one this is not a backup folder
@@ -369,21 +405,35 @@ void KalSauvegarde::Restor_Click()
         return;
     }
 
+    if (!prog.dialogues().question(
+            this, u"RESTORER LA SAUVEGARDE DU %1 FAITE DANS %2 ?\nLES BASES ET LES FICHIERS DU PROGRAMME SERONT REMPLACES "
+                  u"PAR CEUX DE LA SAUVEGARDE."_s.arg(m->date, natif(source)),
+            u"RESTORATION"_s, false))
+        return;
+
     prog.donnees.fermerBase();
     etatCopie(u"RESTORATION"_s);
     prog.donnees.LecteurSauvegarde = m->lecteur;
     prog.donnees.RepertoireSauvegarde = m->repertoire;
-    QDir().mkdir(programme);
-    File1 = listerFichiers(QDir(source), {u"*"_s});
-    File1.removeIf(&Copieur::estTemporaire);
+    Copieur::nettoyerTemporaires(programme);
+    // Only regular files of the kinds a backup writes: never a link, a FIFO,
+    // an executable.
+    File1.clear();
+    QStringList ignores;
+    for (const QString& nom : listerFichiers(QDir(source), MotifsSauvegarde))
+        (estOrdinaire(QDir(source).filePath(nom)) ? File1 : ignores).append(nom);
     enCopie_ = true;
-    const bool fini = copierListe(source, programme, false, u"RESTORATION"_s);
+    const bool fini = copierListe(source, programme, false, u"RESTORATION"_s, nullptr);
     enCopie_ = false;
     rouvrirBase();
     if (!fini && !quitterDemande_) {
         etatChoix();
         return;
     }
+    if (fini)
+        prog.dialogues().message(this, ignores.isEmpty() ? u"LA RESTORATION EST FINIE."_s
+                                                         : u"LA RESTORATION EST FINIE.\nCES FICHIERS, QUI NE SONT PAS DES "
+                                                           u"FICHIERS ORDINAIRES, ONT ETE LAISSES : "_s + ignores.join(u", "_s));
     Qite_Click();
 }
 

@@ -75,9 +75,11 @@ private:
     // progress; false (after a message) on the first failure or when Qite
     // asked to stop, and then no target of the batch was replaced (a
     // failure among the renames leaves each target old or new).
+    // With `nonCopies` (a backup), a source that cannot be read is left out
+    // and listed there; without (a restore), it refuses the whole batch.
     bool copierListe(const QString& source, const QString& cible, bool progression,
-                     const QString& operation);
-    bool sauvegarder(const QString& destination);
+                     const QString& operation, QStringList* nonCopies);
+    bool sauvegarder(const QString& destination, QStringList& nonSauves);
     void rouvrirBase();
     std::optional<QString> dossierDestination();
 

@@ -15,10 +15,10 @@ void DialoguesQt::message(QWidget* parent, const QString& texte, const QString& 
     QMessageBox::information(parent, titre.isEmpty() ? titreProgramme() : titre, texte);
 }
 
-bool DialoguesQt::question(QWidget* parent, const QString& texte, const QString& titre)
+bool DialoguesQt::question(QWidget* parent, const QString& texte, const QString& titre, bool ouiParDefaut)
 {
     return QMessageBox::question(parent, titre, texte, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes)
+                                 ouiParDefaut ? QMessageBox::Yes : QMessageBox::No)
         == QMessageBox::Yes;
 }
 

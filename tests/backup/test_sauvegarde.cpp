@@ -9,11 +9,16 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -320,9 +325,9 @@ TEST(Copieur, UnLotNeRemplaceSesCiblesQueValideEtNeLaisseRienQuandIlEstAbandonne
     EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden), (QStringList{u"1.mdb"_s, u"2.jpg"_s}));
     EXPECT_EQ(lireFichier(c2), QByteArray("ancienne photo"));
 
-    // A failure in the middle of a batch gives up the files already copied.
+    // A failure to write in the middle of a batch gives up the files already copied.
     ASSERT_EQ(c.preparer(s1, c1), std::nullopt);
-    EXPECT_TRUE(c.preparer(d.filePath(u"S/absent"_s), d.filePath(u"C/absent"_s)).has_value());
+    EXPECT_TRUE(c.preparer(s2, d.filePath(u"C/pas/de/dossier"_s)).has_value());
     EXPECT_EQ(c.valider(), std::nullopt);  // nothing left to validate
     EXPECT_EQ(lireFichier(c1), QByteArray("ancienne base"));
     EXPECT_EQ(QDir(d.filePath(u"C"_s)).entryList(QDir::Files | QDir::Hidden), (QStringList{u"1.mdb"_s, u"2.jpg"_s}));
@@ -379,11 +384,9 @@ TEST_F(Sauvegarde, PremiereOuvertureSansMarqueurProposeLaRacine)
 
 TEST_F(Sauvegarde, UnMarqueurInutilisableEstRemisAZero)
 {
-    const QByteArray absent = ("05/03/2014\r\n/\r\n" + ailleurs.path().mid(1).toUtf8() + "/PARTI\r\n/x\r\n");
     for (const QByteArray& octets : {QByteArray("05/03/2014\r\nD:\\\r\nSAUVE\\CARNET\r\nC:\\CARNET\r\n"),  // Windows
                                      QByteArray("05/03/2014\r\n/\r\n"),                                  // short
-                                     QByteArray("05/03/2014\r\n/\0\r\n\r\n/x\r\n", 22),                  // binary
-                                     absent}) {
+                                     QByteArray("05/03/2014\r\n/\0\r\n\r\n/x\r\n", 22)}) {               // binary
         ecrire(chemin(u"Sauve.kal"_s), octets);
         KalSauvegarde* k = ouvrir();
         EXPECT_EQ(k->Label2->text(), u"PREMIERE SAUVEGARDE 06/12/2026"_s) << octets.toStdString();
@@ -505,7 +508,7 @@ TEST_F(Sauvegarde, RestorerRamenerLAncienneBaseEtLeProgrammeTravailleDessus)
     ASSERT_TRUE(k->Dir1->setPath(ailleurs.path()));  // what the lists show does not matter
     k->Restor_Click();
 
-    EXPECT_TRUE(messages().isEmpty()) << messages().join(u" | "_s).toStdString();
+    EXPECT_EQ(messages(), QStringList{u"LA RESTORATION EST FINIE."_s});
     EXPECT_EQ(fichesOuvertes(), 2);
     EXPECT_TRUE(prog->donnees.BaseDonnees->premiereParTitre(u""_s, u"NAVARIN"_s).has_value());
     EXPECT_TRUE(prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"SELLE"_s)).has_value());
@@ -541,6 +544,91 @@ TEST_F(Sauvegarde, RestorerSeRefuseSansSauvegardeDansLeDossier)
         EXPECT_EQ(fichesOuvertes(), 2);
         prog->decharger(prog->kalSauvegarde);
     }
+}
+
+// A base whose pages are garbage after its first one: it opens, its check fails.
+void abimer(const QString& base)
+{
+    QFile f(base);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(4096) && f.write(QByteArray(4096, 'x')) == 4096);
+}
+
+TEST_F(Sauvegarde, CeQuiNePeutEtreLuEstLaisseDeCoteEtNommeLeResteEstSauve)
+{
+    QFile::link(chemin(u"nulle-part"_s), chemin(u"Perdue.mdb"_s));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(chemin(u"Images/TUBE.jpg"_s)).constData(), 0644), 0);
+    abimer(chemin(u"Autre.MDB"_s));
+    KalSauvegarde* k = sauver(destination);
+    ASSERT_EQ(messages().size(), 1);
+    for (const QString& attendu : {u"INCOMPLETE"_s, u"Perdue.mdb"_s, u"TUBE.jpg"_s, u"Autre.MDB"_s})
+        EXPECT_TRUE(messages().first().contains(attendu)) << attendu.toStdString();
+    EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
+    EXPECT_EQ(listerFichiers(QDir(destination), {u"*"_s}),
+              (QStringList{u"AGNEAU.txt"_s, u"Base.kal"_s, u"lettre.LET"_s, u"Recettes.mdb"_s, u"Sauve.kal"_s}));
+    EXPECT_EQ(listerFichiers(QDir(destination + u"/Images"_s), {u"*"_s}), (QStringList{u"PAS.jpg"_s, u"TARTE.jpg"_s}));
+}
+
+TEST_F(Sauvegarde, LaRestorationDemandeVerifieToutEtNeCopieQueDesFichiersOrdinairesSauvegardes)
+{
+    sauver(destination);
+    prog->decharger(prog->kalSauvegarde);
+    prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"EPAULE"_s));
+    ecrire(ailleurs.filePath(u"secret"_s), "a ne pas copier");
+    QFile::link(ailleurs.filePath(u"secret"_s), destination + u"/Vole.txt"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(destination + u"/Tube.mdb"_s).constData(), 0644), 0);
+    ecrire(destination + u"/carnet"_s, "faux");
+    ecrire(chemin(u"carnet"_s), "vrai");
+    const QByteArray bonne = contenu(destination + u"/Recettes.mdb"_s);
+    // Answer, damaged backup base, what is said, recipes after.
+    const std::tuple<bool, bool, QString, int> cas[] = {
+        {false, false, QString(), 3}, {true, true, u"Recettes.mdb EST ENDOMMAGEE"_s, 3}, {true, false, u"FINIE"_s, 2}};
+    for (const auto& [oui, abimee, attendu, fiches] : cas) {
+        dialogues->messages.clear();
+        dialogues->questions.clear();
+        dialogues->reponses = {oui};
+        ecrire(destination + u"/Recettes.mdb"_s, bonne);
+        if (abimee)
+            abimer(destination + u"/Recettes.mdb"_s);
+        KalSauvegarde* k = ouvrir();
+        QTest::mouseClick(k->menuBar(), Qt::LeftButton, {}, k->menuBar()->actionGeometry(k->Restor).center());
+        ASSERT_EQ(dialogues->questions.size(), 1);
+        EXPECT_EQ(dialogues->questions[0].titre, u"RESTORATION"_s);
+        EXPECT_TRUE(dialogues->questions[0].texte.contains(u"06/12/2026"_s) && dialogues->questions[0].texte.contains(destination));
+        EXPECT_FALSE(dialogues->questions[0].ouiParDefaut);
+        EXPECT_EQ(messages().size(), attendu.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(dialogues->dernierMessage().contains(attendu)) << dialogues->dernierMessage().toStdString();
+        EXPECT_EQ(fichesOuvertes(), fiches);
+        prog->decharger(prog->kalSauvegarde);
+    }
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"Tube.mdb"_s));  // left, and said
+    EXPECT_EQ(contenu(chemin(u"carnet"_s)), QByteArray("vrai"));
+    EXPECT_FALSE(QFileInfo::exists(chemin(u"Vole.txt"_s)) || QFileInfo::exists(chemin(u"Tube.mdb"_s)));
+
+    // A marker naming the program folder as the backup: nothing is copied onto itself.
+    ecrire(chemin(u"Sauve.kal"_s), (u"06/12/2026\r\n/\r\n%1\r\n%1\r\n"_s.arg(dossier.path().mid(1))).toUtf8());
+    ouvrir()->Restor_Click();
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"EST LE DOSSIER DU PROGRAMME"_s));
+}
+
+TEST_F(Sauvegarde, UnDossierDeSauvegardeInaccessibleNEffacePasLaDerniereSauvegarde)
+{
+    const QByteArray marqueur = "05/03/2014\r\n/\r\n" + ailleurs.path().mid(1).toUtf8() + "/PARTI\r\n" + dossier.path().toUtf8() + "\r\n";
+    ecrire(chemin(u"Sauve.kal"_s), marqueur);
+    KalSauvegarde* k = ouvrir();
+    EXPECT_EQ(k->Label2->text(), u"DERNIERE SAUVEGARDE 05/03/2014\nDOSSIER INACCESSIBLE"_s);
+    EXPECT_EQ(k->Text1->texte(), ailleurs.path() + u"/PARTI"_s);
+    EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), marqueur);
+    k->Restor_Click();
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"INACCESSIBLE"_s));
+    prog->decharger(prog->kalSauvegarde);
+
+    // A marker that is a link elsewhere is replaced by a file, never written through.
+    QFile::remove(chemin(u"Sauve.kal"_s));
+    ecrire(ailleurs.filePath(u"dehors"_s), "a garder");
+    QFile::link(ailleurs.filePath(u"dehors"_s), chemin(u"Sauve.kal"_s));
+    sauver(destination);
+    EXPECT_EQ(contenu(ailleurs.filePath(u"dehors"_s)), QByteArray("a garder"));
+    EXPECT_FALSE(QFileInfo(chemin(u"Sauve.kal"_s)).isSymLink());
 }
 
 // ---- Quitter ----------------------------------------------------------------------

@@ -16,9 +16,9 @@ void FauxDialogues::message(QWidget*, const QString& texte, const QString& titre
         pendantMessage();
 }
 
-bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre)
+bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre, bool ouiParDefaut)
 {
-    questions.append({texte, titre});
+    questions.append({texte, titre, ouiParDefaut});
     return reponses.isEmpty() ? true : reponses.takeFirst();
 }
 
