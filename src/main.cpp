@@ -25,6 +25,7 @@ int main(int argc, char** argv)
         programme.intervalleSplash = intervalle;
     installerSonde();
 #endif
-    programme.demarrer();
+    if (!programme.demarrer())
+        return 1;
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "shell/programme.h"
 
+#include "platform/verroudossier.h"
+
 #include <QVariant>
 
 Services Services::qt()

@@ -26,6 +26,7 @@ class KalRecherche;
 class KalRubrique;
 class KalSauvegarde;
 class AideCarnet;
+class VerrouDossier;
 
 struct Services {
     std::unique_ptr<Dialogues> dialogues;
@@ -100,10 +101,15 @@ public:
     // The live window of that class, when one is loaded (for windows that
     // only show, hide or enable another).
     QWidget* vivante(const char* classe) const;
-    // Starts the program: the splash first; with the splash window.
-    void demarrer();
+    // Starts the program: the splash first. False, after a message, when
+    // another copy already runs on the program folder: nothing was opened.
+    bool demarrer();
 
 private:
+    // Brings the window the user works in to the front (a second copy asked).
+    void ramenerAuPremierPlan();
+
+    std::unique_ptr<VerrouDossier> verrou_;
     Services services_;
     QString dossierProgramme_;
     QList<QPointer<QWidget>> vivantes_;

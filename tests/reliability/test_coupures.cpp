@@ -9,6 +9,7 @@
 #include "victime.h"
 
 #include "backup/copie.h"
+#include "shell/copyright.h"
 #include "store/baserecettes.h"
 
 #include <QFileInfo>
@@ -321,3 +322,42 @@ TEST_F(Coupures, UneBaseInterrompueSeSauvegardeEtSeRestaureEntiere)
 }
 
 }  // namespace
+
+// A second copy on the same folder, then the first one killed: the next start is free.
+TEST_F(Coupures, UnSecondProgrammeNOuvreRienEtUnPremierTueNeRetientPasLeDossier)
+{
+    const QString reste = chemin(u"Base.mdb.carnet-k3x9"_s);
+    ecrire(reste, "copie tuee");
+    QProcess premier;
+    premier.start(QStringLiteral(CARNET_VICTIME), {u"garder"_s, dossier.path()});
+    ASSERT_TRUE(premier.waitForReadyRead(30000));
+    premier.readAll();
+    Programme& p = programme();
+    EXPECT_FALSE(p.demarrer());
+    EXPECT_TRUE(dialogues->dernierMessage().startsWith(u"Carnet est déjà ouvert dans ce dossier"_s));
+    EXPECT_TRUE(!p.copyright && QFileInfo::exists(reste));  // nothing opened, nothing of the first copy removed
+    EXPECT_TRUE(premier.waitForReadyRead(10000) && premier.readAll().contains("appele"));  // asked to show itself
+    premier.kill();
+    premier.waitForFinished(10000);
+    EXPECT_TRUE(p.demarrer());
+    EXPECT_TRUE(p.copyright && !QFileInfo::exists(reste));
+}
+
+// Backups of a base that another program keeps writing: each copy is one whole state.
+TEST_F(Coupures, UneCopiePendantDesEcrituresEstUnEtatEntierDeLaBase)
+{
+    QList<Fiche> fiches;
+    for (int i = 1; i <= 200; ++i)
+        fiches.append(victime::recette(i, 0));
+    creerBase(u"Base.mdb"_s, fiches);
+    QProcess enfant;
+    enfant.start(QStringLiteral(CARNET_VICTIME), {u"modifier"_s, chemin(u"Base.mdb"_s)});
+    ASSERT_TRUE(enfant.waitForReadyRead(30000));
+    Copieur copieur;
+    for (int k = 0; k < 25; ++k) {
+        ASSERT_EQ(copieur.copier(chemin(u"Base.mdb"_s), chemin(u"Copie.mdb"_s)), std::nullopt);
+        ASSERT_EQ(integrite(chemin(u"Copie.mdb"_s)), u"ok"_s) << "copy " << k;
+    }
+    enfant.kill();
+    enfant.waitForFinished(10000);
+}

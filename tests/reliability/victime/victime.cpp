@@ -8,8 +8,11 @@
 //   carnet-victime compacter BASE TEMP compacts through TEMP
 //   carnet-victime copier A B CIBLE    copies A, then B, ... over CIBLE
 //   carnet-victime verrouiller BASE    holds a write lock on BASE (another program)
+//   carnet-victime garder DOSSIER      holds DOSSIER as a running Carnet does,
+//                                      prints "appele" when a second copy calls
 
 #include "backup/copie.h"
+#include "platform/verroudossier.h"
 #include "store/baserecettes.h"
 #include "store/sqlite.h"
 
@@ -87,6 +90,17 @@ int main(int argc, char** argv)
                 if (const auto erreur = copieur.copier(args.at(1 + k % 2), args.at(3)))
                     return echec(*erreur);
             }
+        }
+        if (operation == u"garder"_s) {
+            VerrouDossier verrou(args.at(1));
+            if (!verrou.prendre())
+                return echec(u"dossier déjà tenu"_s);
+            QObject::connect(&verrou, &VerrouDossier::appele, [] {
+                std::fputs("appele\n", stdout);
+                std::fflush(stdout);
+            });
+            pret();
+            return QCoreApplication::exec();
         }
         if (operation == u"verrouiller"_s) {
             sqlite::Database db(args.at(1), SQLITE_OPEN_READWRITE);
