@@ -520,6 +520,11 @@ def parcours_sauvegarde(c, etat):
     c.menu("KalDepart", "Menu", "Sauvegarde")
     c.fenetre("KalSauvegarde")
     c.commande("KalSauvegarde", "Restorer")
+    boite = c.message("RESTORER LA SAUVEGARDE DU")
+    if boite["titre"] != "RESTORATION":
+        raise Echec("the restore question is titled %r" % boite["titre"])
+    repondre(c, boite, "Oui")
+    repondre(c, c.message("LA RESTORATION EST FINIE"), "OK")
     c.absente("KalSauvegarde")
     menu_pret(c, "Cuisine")
     categorie(c, "Viande", "Agneau")
@@ -530,6 +535,33 @@ def parcours_sauvegarde(c, etat):
     c.commande("KalGeneral", "Retour")
     c.absente("KalGeneral")
     menu_pret(c, "Cuisine")
+
+    # A long backup: "Quitter" is heard during the copy, which stops.
+    images = os.path.join(c.dossier, "Images")
+    longues = [os.path.join(images, "LONGUE %04d.jpg" % i) for i in range(4000)]
+    for nom in longues:
+        with open(nom, "wb") as f:
+            f.write(b"x" * 2048)
+    longue = os.path.join(etat["dehors"], "LONGUE")
+    c.menu("KalDepart", "Menu", "Sauvegarde")
+    c.fenetre("KalSauvegarde")
+    c.remplir("KalSauvegarde", "Text1", longue)
+    c.commande("KalSauvegarde", "Sauvegarde")
+    c.commande("KalSauvegarde", "Quitter")
+    repondre(c, c.message("LA SAUVEGARDE A ETE INTERROMPUE"), "OK")
+    c.absente("KalSauvegarde")
+    if os.path.isdir(os.path.join(longue, "Images")) and os.listdir(os.path.join(longue, "Images")):
+        raise Echec("the interrupted backup put photographs in place")
+    for nom in longues:
+        os.remove(nom)
+    menu_pret(c, "Cuisine")
+
+
+def repondre(c, boite, legende):
+    """Clicks a button of a message box."""
+    c.cliquer(next(w for w in boite["widgets"] if w["classe"] == "QPushButton"
+                   and w.get("texte", "").replace("&", "") == legende)["geo"])
+    c.absente("QMessageBox")
 
 
 def parcours_bases(c, etat):
