@@ -156,6 +156,9 @@ std::optional<QString> defautBase(const QString& chemin)
     sqlite3* db = nullptr;
     QString defaut = u"ILLISIBLE"_s;
     if (sqlite3_open_v2(octets(chemin).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        // The base may come from anyone: nothing of its schema runs here.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_exec(db, "PRAGMA trusted_schema=OFF; PRAGMA ignore_check_constraints=ON", nullptr, nullptr, nullptr);
         sqlite3_stmt* st = nullptr;
         if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
             defaut = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));

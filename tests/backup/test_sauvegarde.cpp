@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 
 #include <sys/stat.h>
 
@@ -132,8 +131,11 @@ protected:
 
 TEST_F(Sauvegarde, CopieLesFichiersDuProgrammeEtLesPhotosDansUnDossierADeuxNiveauxNeufs)
 {
-    // A temporary left by a killed copy is not carried along.
+    // A temporary left by a killed copy is not carried along; a marker that
+    // is a link is replaced, never written through.
     ecrire(chemin(u"Images/TARTE.jpg.carnet-k3x9"_s), "reste");
+    ecrire(ailleurs.filePath(u"dehors"_s), "a garder");
+    QFile::link(ailleurs.filePath(u"dehors"_s), chemin(u"Sauve.kal"_s));
     KalSauvegarde* k = ouvrir();
     // Each file shows in the frame and the bar while copied, the base closed.
     QStringList vus;
@@ -162,6 +164,7 @@ TEST_F(Sauvegarde, CopieLesFichiersDuProgrammeEtLesPhotosDansUnDossierADeuxNivea
               (QStringList{u"06/12/2026"_s, d.lecteur, d.reste, dossier.path()}));
     EXPECT_EQ(d.lecteur + d.reste, destination);
     EXPECT_EQ(contenu(destination + u"/Sauve.kal"_s), contenu(chemin(u"Sauve.kal"_s)));
+    EXPECT_EQ(contenu(ailleurs.filePath(u"dehors"_s)), QByteArray("a garder"));
 
     EXPECT_EQ(k->Text1->texte() + u' ' + k->Label1->text(), u"C'EST FINI SAUVEGARDE"_s);
     EXPECT_TRUE(!k->Label1->isHidden() && k->Frame1->isHidden());
@@ -527,14 +530,18 @@ TEST_F(Sauvegarde, RestorerSeRefuseSansSauvegardeDansLeDossier)
     const QByteArray base = contenu(chemin(u"Recettes.mdb"_s));
     const QString sansMarqueur = u"06/12/2026\r\n/\r\n%1\r\n%2\r\n"_s.arg(ailleurs.path().mid(1), dossier.path());
     const QString absent = u"06/12/2026\r\n/\r\n%1/PARTI\r\n%2\r\n"_s.arg(ailleurs.path().mid(1), dossier.path());
+    const QString soiMeme = u"06/12/2026\r\n/\r\n%1\r\n%2\r\n"_s.arg(dossier.path().mid(1), dossier.path());
 
-    for (const QString& marqueur : {sansMarqueur, absent, QString()}) {
+    for (const QString& marqueur : {sansMarqueur, absent, soiMeme, QString()}) {
+        ecrire(chemin(u"Sauve.kal"_s), marqueur.toUtf8());
         KalSauvegarde* k = ouvrir();
         dialogues->messages.clear();
+        // Kept, even when its folder is out of reach, and said.
+        EXPECT_EQ(k->Label2->text().endsWith(u"\nDOSSIER INACCESSIBLE"_s), marqueur == absent);
         if (marqueur.isEmpty())
             QFile::remove(chemin(u"Sauve.kal"_s));
         else
-            ecrire(chemin(u"Sauve.kal"_s), marqueur.toUtf8());
+            EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), marqueur.toUtf8());
         k->Restor_Click();
         EXPECT_EQ(dialogues->messages.size(), 1) << marqueur.toStdString();
         EXPECT_EQ(espion->blocs, 0);
@@ -546,89 +553,49 @@ TEST_F(Sauvegarde, RestorerSeRefuseSansSauvegardeDansLeDossier)
     }
 }
 
-// A base whose pages are garbage after its first one: it opens, its check fails.
+// Pages after the first turned to garbage: the base opens, its check fails.
 void abimer(const QString& base)
 {
     QFile f(base);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(4096) && f.write(QByteArray(4096, 'x')) == 4096);
 }
 
-TEST_F(Sauvegarde, CeQuiNePeutEtreLuEstLaisseDeCoteEtNommeLeResteEstSauve)
+TEST_F(Sauvegarde, CeQuiNePeutEtreLuEstLaisseDeCoteEtLaRestorationDemandeVerifieToutEtNeCopieQueDesFichiersOrdinaires)
 {
+    // A broken link, a FIFO, a damaged base: left out of the backup and named, the rest saved.
     QFile::link(chemin(u"nulle-part"_s), chemin(u"Perdue.mdb"_s));
     ASSERT_EQ(::mkfifo(QFile::encodeName(chemin(u"Images/TUBE.jpg"_s)).constData(), 0644), 0);
     abimer(chemin(u"Autre.MDB"_s));
-    KalSauvegarde* k = sauver(destination);
-    ASSERT_EQ(messages().size(), 1);
+    EXPECT_NE(sauver(destination)->Text1->texte(), u"C'EST FINI"_s);
     for (const QString& attendu : {u"INCOMPLETE"_s, u"Perdue.mdb"_s, u"TUBE.jpg"_s, u"Autre.MDB"_s})
-        EXPECT_TRUE(messages().first().contains(attendu)) << attendu.toStdString();
-    EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
+        EXPECT_TRUE(dialogues->dernierMessage().contains(attendu)) << attendu.toStdString();
     EXPECT_EQ(listerFichiers(QDir(destination), {u"*"_s}),
               (QStringList{u"AGNEAU.txt"_s, u"Base.kal"_s, u"lettre.LET"_s, u"Recettes.mdb"_s, u"Sauve.kal"_s}));
-    EXPECT_EQ(listerFichiers(QDir(destination + u"/Images"_s), {u"*"_s}), (QStringList{u"PAS.jpg"_s, u"TARTE.jpg"_s}));
-}
 
-TEST_F(Sauvegarde, LaRestorationDemandeVerifieToutEtNeCopieQueDesFichiersOrdinairesSauvegardes)
-{
-    sauver(destination);
-    prog->decharger(prog->kalSauvegarde);
+    // The restore asks, checks every base first, copies only regular files of the kinds saved.
     prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"EPAULE"_s));
-    ecrire(ailleurs.filePath(u"secret"_s), "a ne pas copier");
-    QFile::link(ailleurs.filePath(u"secret"_s), destination + u"/Vole.txt"_s);
+    QFile::link(chemin(u"Recettes.mdb"_s), destination + u"/Vole.txt"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(destination + u"/Tube.mdb"_s).constData(), 0644), 0);
     ecrire(destination + u"/carnet"_s, "faux");
-    ecrire(chemin(u"carnet"_s), "vrai");
     const QByteArray bonne = contenu(destination + u"/Recettes.mdb"_s);
-    // Answer, damaged backup base, what is said, recipes after.
-    const std::tuple<bool, bool, QString, int> cas[] = {
-        {false, false, QString(), 3}, {true, true, u"Recettes.mdb EST ENDOMMAGEE"_s, 3}, {true, false, u"FINIE"_s, 2}};
+    // Answer, backup base damaged, what is said, recipes after.
+    const struct { bool oui, abimee; QString attendu; int fiches; } cas[] = {
+        {false, false, QString(), 3}, {true, true, u"Recettes.mdb EST ENDOMMAGEE"_s, 3}, {true, false, u"LAISSES : Tube.mdb, Vole.txt"_s, 2}};
     for (const auto& [oui, abimee, attendu, fiches] : cas) {
         dialogues->messages.clear();
-        dialogues->questions.clear();
         dialogues->reponses = {oui};
         ecrire(destination + u"/Recettes.mdb"_s, bonne);
         if (abimee)
             abimer(destination + u"/Recettes.mdb"_s);
         KalSauvegarde* k = ouvrir();
         QTest::mouseClick(k->menuBar(), Qt::LeftButton, {}, k->menuBar()->actionGeometry(k->Restor).center());
-        ASSERT_EQ(dialogues->questions.size(), 1);
-        EXPECT_EQ(dialogues->questions[0].titre, u"RESTORATION"_s);
-        EXPECT_TRUE(dialogues->questions[0].texte.contains(u"06/12/2026"_s) && dialogues->questions[0].texte.contains(destination));
-        EXPECT_FALSE(dialogues->questions[0].ouiParDefaut);
+        const auto q = dialogues->questions.takeLast();
+        EXPECT_TRUE(q.titre == u"RESTORATION"_s && !q.ouiParDefaut && q.texte.contains(u"06/12/2026"_s) && q.texte.contains(destination));
         EXPECT_EQ(messages().size(), attendu.isEmpty() ? 0 : 1);
         EXPECT_TRUE(dialogues->dernierMessage().contains(attendu)) << dialogues->dernierMessage().toStdString();
         EXPECT_EQ(fichesOuvertes(), fiches);
-        prog->decharger(prog->kalSauvegarde);
     }
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"Tube.mdb"_s));  // left, and said
-    EXPECT_EQ(contenu(chemin(u"carnet"_s)), QByteArray("vrai"));
-    EXPECT_FALSE(QFileInfo::exists(chemin(u"Vole.txt"_s)) || QFileInfo::exists(chemin(u"Tube.mdb"_s)));
-
-    // A marker naming the program folder as the backup: nothing is copied onto itself.
-    ecrire(chemin(u"Sauve.kal"_s), (u"06/12/2026\r\n/\r\n%1\r\n%1\r\n"_s.arg(dossier.path().mid(1))).toUtf8());
-    ouvrir()->Restor_Click();
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"EST LE DOSSIER DU PROGRAMME"_s));
-}
-
-TEST_F(Sauvegarde, UnDossierDeSauvegardeInaccessibleNEffacePasLaDerniereSauvegarde)
-{
-    const QByteArray marqueur = "05/03/2014\r\n/\r\n" + ailleurs.path().mid(1).toUtf8() + "/PARTI\r\n" + dossier.path().toUtf8() + "\r\n";
-    ecrire(chemin(u"Sauve.kal"_s), marqueur);
-    KalSauvegarde* k = ouvrir();
-    EXPECT_EQ(k->Label2->text(), u"DERNIERE SAUVEGARDE 05/03/2014\nDOSSIER INACCESSIBLE"_s);
-    EXPECT_EQ(k->Text1->texte(), ailleurs.path() + u"/PARTI"_s);
-    EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), marqueur);
-    k->Restor_Click();
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"INACCESSIBLE"_s));
-    prog->decharger(prog->kalSauvegarde);
-
-    // A marker that is a link elsewhere is replaced by a file, never written through.
-    QFile::remove(chemin(u"Sauve.kal"_s));
-    ecrire(ailleurs.filePath(u"dehors"_s), "a garder");
-    QFile::link(ailleurs.filePath(u"dehors"_s), chemin(u"Sauve.kal"_s));
-    sauver(destination);
-    EXPECT_EQ(contenu(ailleurs.filePath(u"dehors"_s)), QByteArray("a garder"));
-    EXPECT_FALSE(QFileInfo(chemin(u"Sauve.kal"_s)).isSymLink());
+    EXPECT_EQ(QDir(dossier.path()).entryList({u"Vole.txt"_s, u"Tube.mdb"_s, u"carnet"_s}, QDir::AllEntries | QDir::System), QStringList());
 }
 
 // ---- Quitter ----------------------------------------------------------------------

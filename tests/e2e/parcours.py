@@ -520,10 +520,7 @@ def parcours_sauvegarde(c, etat):
     c.menu("KalDepart", "Menu", "Sauvegarde")
     c.fenetre("KalSauvegarde")
     c.commande("KalSauvegarde", "Restorer")
-    boite = c.message("RESTORER LA SAUVEGARDE DU")
-    if boite["titre"] != "RESTORATION":
-        raise Echec("the restore question is titled %r" % boite["titre"])
-    repondre(c, boite, "Oui")
+    repondre(c, c.message("RESTORER LA SAUVEGARDE DU"), "Oui")
     repondre(c, c.message("LA RESTORATION EST FINIE"), "OK")
     c.absente("KalSauvegarde")
     menu_pret(c, "Cuisine")
@@ -537,20 +534,15 @@ def parcours_sauvegarde(c, etat):
     menu_pret(c, "Cuisine")
 
     # A long backup: "Quitter" is heard during the copy, which stops.
-    images = os.path.join(c.dossier, "Images")
-    longues = [os.path.join(images, "LONGUE %04d.jpg" % i) for i in range(4000)]
+    longues = [os.path.join(c.dossier, "Images", "LONGUE %04d.jpg" % i) for i in range(4000)]
     for nom in longues:
-        with open(nom, "wb") as f:
-            f.write(b"x" * 2048)
-    longue = os.path.join(etat["dehors"], "LONGUE")
+        open(nom, "wb").write(b"x" * 2048)
     c.menu("KalDepart", "Menu", "Sauvegarde")
-    c.fenetre("KalSauvegarde")
-    c.remplir("KalSauvegarde", "Text1", longue)
+    c.remplir("KalSauvegarde", "Text1", os.path.join(etat["dehors"], "LONGUE"))
     c.commande("KalSauvegarde", "Sauvegarde")
     c.commande("KalSauvegarde", "Quitter")
     repondre(c, c.message("LA SAUVEGARDE A ETE INTERROMPUE"), "OK")
-    c.absente("KalSauvegarde")
-    if os.path.isdir(os.path.join(longue, "Images")) and os.listdir(os.path.join(longue, "Images")):
+    if os.listdir(os.path.join(etat["dehors"], "LONGUE", "Images")):
         raise Echec("the interrupted backup put photographs in place")
     for nom in longues:
         os.remove(nom)
@@ -588,10 +580,7 @@ def parcours_bases(c, etat):
     if boite["titre"] != "DANGER":
         raise Echec("the deletion question is titled %r" % boite["titre"])
     c.photo("6-danger")
-    oui = next(w for w in boite["widgets"] if w["classe"] == "QPushButton"
-               and w.get("texte", "").replace("&", "") == "Oui")
-    c.cliquer(oui["geo"])
-    c.absente("QMessageBox")
+    repondre(c, boite, "Oui")
     c.widget("KalSupprime", "File1", lambda w: w["nombreLignes"] == 2, "without the base")
     if os.path.exists(os.path.join(c.dossier, "ESSAI.MDB")):
         raise Echec("ESSAI.MDB is still there")

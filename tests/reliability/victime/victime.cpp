@@ -8,8 +8,7 @@
 //   carnet-victime compacter BASE TEMP compacts through TEMP
 //   carnet-victime copier A B CIBLE    copies A, then B, ... over CIBLE
 //   carnet-victime verrouiller BASE    holds a write lock on BASE (another program)
-//   carnet-victime garder DOSSIER      holds DOSSIER as a running Carnet does,
-//                                      prints "appele" when a second copy calls
+//   carnet-victime garder DOSSIER      holds DOSSIER as Carnet does, prints "appele" when called
 
 #include "backup/copie.h"
 #include "platform/verroudossier.h"
@@ -95,10 +94,7 @@ int main(int argc, char** argv)
             VerrouDossier verrou(args.at(1));
             if (!verrou.prendre())
                 return echec(u"dossier déjà tenu"_s);
-            QObject::connect(&verrou, &VerrouDossier::appele, [] {
-                std::fputs("appele\n", stdout);
-                std::fflush(stdout);
-            });
+            QObject::connect(&verrou, &VerrouDossier::appele, [] { std::fputs("appele\n", stdout), std::fflush(stdout); });
             pret();
             return QCoreApplication::exec();
         }
