@@ -6,8 +6,9 @@
 // then is each temporary renamed over its target. A batch that fails or is
 // given up before the renames removes its temporaries and replaces nothing:
 // every target is the old file or the new one, never a truncated one.
-// A base (an SQLite file) is copied through the engine as one consistent
-// snapshot, and the copy is checked before it may be put in place.
+// A base (an SQLite file) is copied while a read transaction keeps its
+// writers out, so the copy is one consistent state, and the copy is checked
+// by the engine before it may be put in place.
 
 #include <QByteArray>
 #include <QString>

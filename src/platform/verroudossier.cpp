@@ -47,6 +47,8 @@ bool VerrouDossier::prendre()
     // file under that name is removed (it is ours) and made again.
     for (int essai = 0; essai < 2 && fd_ < 0; ++essai) {
         fd_ = ::open(chemin.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (fd_ < 0 && errno == EACCES)  // made by another user: a lock needs no writing
+            fd_ = ::open(chemin.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         struct stat etat {};
         if (fd_ >= 0 && (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode))) {
             ::close(fd_);
