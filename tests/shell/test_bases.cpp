@@ -10,9 +10,13 @@
 #include "environnement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -67,14 +71,20 @@ TEST_F(Creation, UnNomExistantEstRefuseQuelleQueSoitLaCasse)
     EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"Tartes.mdb"_s}));
 }
 
-TEST_F(Creation, UnNomVideOuCommencantParUnPointDonneMDB)
+TEST_F(Creation, UnNomVideEstRefuseEtEntreeFaitOK)
 {
-    taper(creation(), QString());
-    EXPECT_TRUE(QFile::exists(chemin(u".MDB"_s)));
-    ASSERT_TRUE(prog->kalDepart);
-    prog->kalDepart->Creer_Click();
-    taper(*prog->kalCreer, u".cache"_s);
-    EXPECT_EQ(dialogues->dernierMessage(), u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s);
+    KalCreer& c = creation();
+    for (const QString& nom : {QString(), u"   "_s, u".cache"_s}) {
+        dialogues->messages.clear();
+        taper(c, nom);
+        EXPECT_EQ(dialogues->dernierMessage(), u"DONNEZ UN NOM À LA BASE."_s);
+        EXPECT_EQ(c.focusWidget(), c.Text1);  // back in the box
+    }
+    EXPECT_EQ(fichiers(), QStringList{u"Base.kal"_s});
+    c.Text1->clear();
+    QTest::keyClicks(c.Text1, u"neuve"_s);
+    QTest::keyClick(c.Text1, Qt::Key_Return);
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"NEUVE.MDB"_s}));
 }
 
 TEST_F(Creation, UnNomQuiSortiraitDuDossierEstRefuse)
@@ -135,11 +145,14 @@ TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
     KalSupprime& s = suppression();
     ASSERT_EQ(s.File1->ListCount(), 2);
 
-    dialogues->reponses = {false};
-    s.File1->setCurrentRow(0);
-    ASSERT_EQ(dialogues->questions.size(), 1);
+    // "Non", then a click on the same base asks again.
+    dialogues->reponses = {false, false};
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {}, s.File1->visualItemRect(s.File1->item(0)).center());
+    ASSERT_EQ(dialogues->questions.size(), 2);
     EXPECT_EQ(dialogues->questions.first().texte, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s);
     EXPECT_EQ(dialogues->questions.first().titre, u"DANGER"_s);
+    EXPECT_TRUE(dialogues->questions.first().prudente);
     EXPECT_TRUE(QFile::exists(chemin(u"Fetes.mdb"_s)));
     EXPECT_EQ(s.File1->ListCount(), 2);
 
@@ -156,6 +169,25 @@ TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
     ASSERT_TRUE(prog->kalDepart);
     EXPECT_EQ(prog->kalDepart->File1->ListCount(), 1);
     EXPECT_FALSE(prog->kalSupprime);
+}
+
+// The real question: "Non" by default, clear of the pointer that opened it.
+TEST_F(Suppression, NiEntreeNiLeSecondClicNeRepondentOui)
+{
+    QWidget fenetre;
+    fenetre.setGeometry(100, 100, 500, 400);
+    fenetre.show();
+    QCursor::setPos(fenetre.geometry().center());
+    bool dansLaBoite = true;
+    QTimer::singleShot(100, [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(boite);
+        dansLaBoite = boite->frameGeometry().contains(QCursor::pos());
+        QTest::keyClick(boite, Qt::Key_Return);
+    });
+    DialoguesQt vraies;
+    EXPECT_FALSE(vraies.question(&fenetre, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s, u"DANGER"_s, true));
+    EXPECT_FALSE(dansLaBoite);
 }
 
 TEST_F(Suppression, SupprimerLaDerniereBaseMeneALaCreationAuRetour)

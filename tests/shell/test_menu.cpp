@@ -5,6 +5,7 @@
 #include "card/kalgeneral.h"
 #include "platform/boiteimage.h"
 #include "platform/encodage.h"
+#include "platform/grille.h"
 #include "platform/listefichiers.h"
 #include "platform/textes.h"
 #include "search/kalrecherche.h"
@@ -16,6 +17,7 @@
 #include "environnement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -91,6 +93,64 @@ TEST_F(Menu, LArbreDuMenuSuitLOrdreEtLesLegendes)
     EXPECT_FALSE(m.vide3->isEnabled());  // a separator does nothing
 }
 
+// The close box of every window does what its way out does in the state shown.
+TEST_F(Menu, LaCaseDeFermetureFaitCeQueFaitRetour)
+{
+    creerBase(u"a.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s)});
+    menu();
+    // The windows shown, the list of the card window when it is shown.
+    const auto ecran = [] {
+        QStringList v;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || !w->inherits("FenetreKal"))
+                continue;
+            const Grille* g = w->findChild<Grille*>();
+            v << QString::fromLatin1(w->metaObject()->className()) + (w->isEnabled() ? u""_s : u"(inactif)"_s)
+                     + (g && g->isVisibleTo(w) ? u"+liste"_s : u""_s);
+        }
+        v.sort();
+        return v.join(u' ');
+    };
+    const auto fiches = [&](KalDepart& m) -> FenetreKal* {
+        m.Agneau->trigger();
+        prog->kalTexte->close();
+        return prog->kalGeneral;
+    };
+    const QList<std::pair<std::function<FenetreKal*(KalDepart&)>, QString>> cas = {
+        {[&](KalDepart& m) { m.Agneau->trigger(); return prog->kalTexte.data(); },
+         u"KalDepart(inactif) KalGeneral+liste"_s},
+        {fiches, u"KalDepart"_s},
+        {[&](KalDepart& m) {
+             fiches(m)->findChild<Grille*>()->cliquer(1, 1);
+             prog->kalGeneral->Imprim->trigger();  // the print question is open
+             return prog->kalGeneral.data();
+         },
+         u"KalDepart(inactif) KalGeneral+liste"_s},
+        {[&](KalDepart& m) { m.Cherche->trigger(); return prog->kalRecherche.data(); }, u"KalDepart"_s},
+        {[&](KalDepart& m) { m.Sup->trigger(); return prog->kalRubrique.data(); }, u"KalDepart"_s},
+        {[&](KalDepart& m) { m.Sauve->trigger(); return prog->kalSauvegarde.data(); }, u"KalDepart"_s},
+        {[&](KalDepart& m) { m.Creer->trigger(); return prog->kalCreer.data(); }, u"KalDepart"_s},
+        {[&](KalDepart& m) { m.Supprimer->trigger(); return prog->kalSupprime.data(); }, u"KalDepart"_s},
+    };
+    for (const auto& [ouvrir, attendu] : cas) {
+        ASSERT_TRUE(prog->kalDepart);
+        if (!prog->kalDepart->File1->isHidden())
+            choisir(*prog->kalDepart, u"a.mdb"_s);
+        FenetreKal* f = ouvrir(*prog->kalDepart);
+        ASSERT_TRUE(f);
+        SCOPED_TRACE(f->metaObject()->className());
+        f->close();
+        traiterEvenements();
+        EXPECT_EQ(ecran(), attendu);
+        if (prog->kalGeneral) {  // its list, then the main menu
+            prog->kalGeneral->close();
+            traiterEvenements();
+        }
+    }
+    EXPECT_EQ(ecran(), u"KalDepart"_s);
+    EXPECT_EQ(systeme->quitte, 0);
+}
+
 TEST_F(Menu, ListeLesBasesSansRegarderLaCasse)
 {
     creerBase(u"b.MDB"_s);
@@ -107,6 +167,14 @@ TEST_F(Menu, ListeLesBasesSansRegarderLaCasse)
     choisir(m, u".mdb"_s);
     EXPECT_EQ(m.Label1->text(), QString());
     EXPECT_EQ(prog->donnees.NomBase, u".mdb"_s);
+
+    // A name too long for its label is cut at its end.
+    const QString longue = QString(80, u'N');
+    creerBase(longue + u".mdb"_s);
+    m.Change->trigger();
+    choisir(m, longue + u".mdb"_s);
+    EXPECT_TRUE(m.Label1->text().startsWith(u"NNN"_s) && m.Label1->text().endsWith(u'…'));
+    EXPECT_LE(m.Label1->fontMetrics().horizontalAdvance(m.Label1->text()), m.Label1->width());
 }
 
 TEST_F(Menu, PrendreLeFocusNOuvreAucuneBase)

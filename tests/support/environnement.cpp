@@ -16,9 +16,9 @@ void FauxDialogues::message(QWidget*, const QString& texte, const QString& titre
         pendantMessage();
 }
 
-bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre)
+bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre, bool prudente)
 {
-    questions.append({texte, titre});
+    questions.append({texte, titre, prudente});
     return reponses.isEmpty() ? true : reponses.takeFirst();
 }
 

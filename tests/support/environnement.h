@@ -25,6 +25,7 @@ public:
     struct Message {
         QString texte;
         QString titre;
+        bool prudente = false;  // questions: "Non" is the default
     };
     QList<Message> messages;
     QList<Message> questions;
@@ -34,7 +35,7 @@ public:
     std::function<void()> pendantMessage;  // runs while a message box would be open
 
     void message(QWidget*, const QString& texte, const QString& titre) override;
-    bool question(QWidget*, const QString& texte, const QString& titre) override;
+    bool question(QWidget*, const QString& texte, const QString& titre, bool prudente = false) override;
     QString ouvrirFichier(QWidget*, const QString& dossier, const QString& filtre) override;
 
     QString dernierMessage() const { return messages.isEmpty() ? QString() : messages.last().texte; }
