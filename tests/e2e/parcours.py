@@ -411,7 +411,7 @@ def liste_recettes(c):
         "Nombre de recettes"))["texte"].split()[-1])
     vus = {}
     grille = c.widget("KalRubrique", "MSFlexGrid1")
-    c.cliquer(grille["geo"][:2] + [4, 4])  # the grid takes the keys
+    c.cliquer(grille["geo"][:2] + [4, 4])  # the heading row: the grid takes the keys
     precedent = None
     while True:
         g = c.widget("KalRubrique", "MSFlexGrid1")
@@ -437,6 +437,19 @@ def quitter_liste(c, etat):
     menu_pret(c, "Cuisine")
 
 
+def repondre_oui(c, debut):
+    """Clicks "Oui" in the "DANGER" question that starts with `debut`."""
+    boite = c.message(debut)
+    if boite["titre"] != "DANGER":
+        raise Echec("the question %r is titled %r" % (debut, boite["titre"]))
+    time.sleep(0.3)  # the question moves clear of the pointer once shown
+    boite = c.message(debut)
+    oui = next(w for w in boite["widgets"] if w["classe"] == "QPushButton"
+               and w.get("texte", "").replace("&", "") == "Oui")
+    c.cliquer(oui["geo"])
+    c.absente("QMessageBox")
+
+
 def effacer(c, chemin, titre=None, rang=1):
     """Deletes the card of that title (or at that row) in a category; gives its title."""
     categorie(c, *chemin)
@@ -445,6 +458,7 @@ def effacer(c, chemin, titre=None, rang=1):
     c.ligne("KalGeneral", "MSFlexGrid1", titre)
     c.texte("KalGeneral", "Text1", titre)
     c.commande("KalGeneral", "Effacer")
+    repondre_oui(c, "VOULEZ-VOUS EFFACER LA FICHE « %s »" % titre)
     c.widget("KalGeneral", "MSFlexGrid1")
     if any(l[1] == titre for l in lignes_grille(c, "KalGeneral")):
         raise Echec(titre + " still listed after Effacer")
@@ -552,14 +566,9 @@ def parcours_bases(c, etat):
     c.menu("KalDepart", "Menu", "Supprimer une Base")
     c.fenetre("KalSupprime")
     c.ligne("KalSupprime", "File1", "ESSAI.MDB")
-    boite = c.message("VOULEZ-VOUS SUPPRIMER ESSAI.MDB")
-    if boite["titre"] != "DANGER":
-        raise Echec("the deletion question is titled %r" % boite["titre"])
+    c.message("VOULEZ-VOUS SUPPRIMER ESSAI.MDB")
     c.photo("6-danger")
-    oui = next(w for w in boite["widgets"] if w["classe"] == "QPushButton"
-               and w.get("texte", "").replace("&", "") == "Oui")
-    c.cliquer(oui["geo"])
-    c.absente("QMessageBox")
+    repondre_oui(c, "VOULEZ-VOUS SUPPRIMER ESSAI.MDB")
     c.widget("KalSupprime", "File1", lambda w: w["nombreLignes"] == 2, "without the base")
     if os.path.exists(os.path.join(c.dossier, "ESSAI.MDB")):
         raise Echec("ESSAI.MDB is still there")
