@@ -98,6 +98,23 @@ ResultatImpression ImprimeFiche(Programme& prog, const QImage& photo, const QStr
     return imprimante.finDocument();
 }
 
+QString fichierExport(const QString& titre)
+{
+    return QDir::current().absoluteFilePath(nomFichierSur(titre) + u".txt"_s);
+}
+
+QString messageExport(const QString& titre)
+{
+    return u"LA RECETTE EST ÉCRITE À LA FIN DU FICHIER « %1 »."_s.arg(
+        QDir::toNativeSeparators(fichierExport(titre)));
+}
+
+QString messagePdf(const QString& fichier, const QString& quoi)
+{
+    return u"AUCUNE IMPRIMANTE : %1 EST ENREGISTRÉE DANS LE FICHIER « %2 »."_s.arg(
+        quoi, QDir::toNativeSeparators(fichier));
+}
+
 std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette)
 {
     QStringList lignes;
@@ -118,7 +135,7 @@ std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& rec
     for (const QString& ligne : lignes)
         octets += encoder1252(ligne) + "\r\n";
 
-    const QString nom = QDir::current().absoluteFilePath(nomFichierSur(recette.titre) + u".txt"_s);
+    const QString nom = fichierExport(recette.titre);
     QFile fichier(nom);
     const QString echec = u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(nom));
     // Unbuffered: on a full disk nothing stays pending in a buffer, so the
