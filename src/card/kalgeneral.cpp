@@ -277,6 +277,7 @@ void KalGeneral::MSFlexGrid1_Click()
     } else {
         Label9->setText(u"Fiche N° "_s + QString::number(NumeroFiche) + u" N° "_s
                         + QString::number(PositionFiche));
+        photo_ = Photo::Aucune;
         remplirListes();
         retenirChamps();
     }
@@ -311,6 +312,7 @@ void KalGeneral::deplacer(int pas)
         NumeroFiche = f->numero;
         afficherFiche(*f);
     } else {
+        photo_ = Photo::Aucune;
         remplirListes();
         retenirChamps();
     }
@@ -416,9 +418,9 @@ bool KalGeneral::quitterSaisie()
 {
     if (Text1->isHidden() || (champs() == champsAffiches_ && photo_ != Photo::Nouvelle))
         return true;
-    return prog.dialogues().question(
+    return prog.dialogues().questionPrudente(
         this, u"LA FICHE N'EST PAS ENREGISTRÉE. VOULEZ-VOUS LA QUITTER SANS L'ENREGISTRER ?"_s,
-        titreProgramme(), true);
+        titreProgramme());
 }
 
 // The form stays as typed, the cursor in the title to change it.
@@ -542,8 +544,8 @@ void KalGeneral::Enregistre_Click()
 
 void KalGeneral::Efface_Click()
 {
-    if (!prog.dialogues().question(this, u"VOULEZ-VOUS EFFACER LA FICHE « %1 » ?"_s.arg(Text1->texte()),
-                                   u"DANGER"_s, true))
+    if (!prog.dialogues().questionPrudente(
+            this, u"VOULEZ-VOUS EFFACER LA FICHE « %1 » ?"_s.arg(Text1->texte()), u"DANGER"_s))
         return;
     BaseRecettes* b = base();
     if (!b)

@@ -57,18 +57,23 @@ void eloignerDuPointeur(QWidget& boite)
 
 }  // namespace
 
-bool DialoguesQt::question(QWidget* parent, const QString& texte, const QString& titre, bool prudente)
+bool DialoguesQt::question(QWidget* parent, const QString& texte, const QString& titre)
+{
+    return QMessageBox::question(parent, titre, texte, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+bool DialoguesQt::questionPrudente(QWidget* parent, const QString& texte, const QString& titre)
 {
     QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No, parent);
-    boite.setDefaultButton(prudente ? QMessageBox::No : QMessageBox::Yes);
+    boite.setDefaultButton(QMessageBox::No);
     SansRepetition filtre;
-    if (prudente) {
-        for (QAbstractButton* b : boite.buttons())
-            b->installEventFilter(&filtre);
-        boite.installEventFilter(&filtre);
-        // Once shown and sized, where Qt centred it on its window.
-        QTimer::singleShot(0, &boite, [&boite] { eloignerDuPointeur(boite); });
-    }
+    for (QAbstractButton* b : boite.buttons())
+        b->installEventFilter(&filtre);
+    boite.installEventFilter(&filtre);
+    // Once shown and sized, where Qt centred it on its window.
+    QTimer::singleShot(0, &boite, [&boite] { eloignerDuPointeur(boite); });
     return boite.exec() == QMessageBox::Yes;
 }
 

@@ -87,11 +87,21 @@ ResultatImpression ImprimeFiche(Programme& prog, const QImage& photo, const QStr
     imprimante.imprimerLigne({{25, u"Preparation"_s}});
     imprimante.imprimerLigne();
 
-    const QStringList lignes = preparationCoupee(prog, preparation);
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        if (i > 0 && i % 60 == 0)
+    // A new page after 60 preparation lines on one page; a page the printer
+    // began by itself counts from its own top.
+    int page = imprimante.page();
+    int surLaPage = 0;
+    for (const QString& ligne : preparationCoupee(prog, preparation)) {
+        if (surLaPage == 60) {
             imprimante.nouvellePage();
-        imprimante.imprimerLigne({{10, sansBlancs(lignes.at(i))}});
+            surLaPage = 0;
+        }
+        imprimante.imprimerLigne({{10, sansBlancs(ligne)}});
+        if (imprimante.page() != page) {
+            page = imprimante.page();
+            surLaPage = 0;
+        }
+        ++surLaPage;
     }
     imprimante.imprimerLigne();
     imprimante.imprimerLigne({{40, u"Bon Appétit"_s}});

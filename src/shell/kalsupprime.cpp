@@ -57,7 +57,7 @@ void KalSupprime::File1_Click()
     const QString nom = File1->FileName();
     if (nom.isEmpty())
         return;
-    if (!prog.dialogues().question(this, u"VOULEZ-VOUS SUPPRIMER "_s + nom, u"DANGER"_s, true)) {
+    if (!prog.dialogues().questionPrudente(this, u"VOULEZ-VOUS SUPPRIMER "_s + nom, u"DANGER"_s)) {
         File1->oublierChoix();
         return;
     }

@@ -186,7 +186,7 @@ TEST_F(Suppression, NiEntreeNiLeSecondClicNeRepondentOui)
         QTest::keyClick(boite, Qt::Key_Return);
     });
     DialoguesQt vraies;
-    EXPECT_FALSE(vraies.question(&fenetre, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s, u"DANGER"_s, true));
+    EXPECT_FALSE(vraies.questionPrudente(&fenetre, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s, u"DANGER"_s));
     EXPECT_FALSE(dansLaBoite);
 }
 
