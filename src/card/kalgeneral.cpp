@@ -228,11 +228,11 @@ void KalGeneral::afficherFiche(const Fiche& f)
     prog.donnees.CheminPhoto = cheminPhoto(prog.dossierProgramme(), Text1->texte());
     if (QFileInfo(prog.donnees.CheminPhoto).isFile()) {
         // Its own file, even unreadable: it follows a change of title.
-        photo_ = Photo::Sienne;
+        sienne_ = true;
         if (!Image1->charger(prog.donnees.CheminPhoto))
             AjoutIma->setVisible(true);
     } else {
-        photo_ = Photo::Aucune;
+        sienne_ = false;
         Image1->charger(cheminPhotoAbsente());
         AjoutIma->setVisible(true);
     }
@@ -277,7 +277,7 @@ void KalGeneral::MSFlexGrid1_Click()
     } else {
         Label9->setText(u"Fiche N° "_s + QString::number(NumeroFiche) + u" N° "_s
                         + QString::number(PositionFiche));
-        photo_ = Photo::Aucune;
+        sienne_ = false;
         remplirListes();
         retenirChamps();
     }
@@ -312,7 +312,7 @@ void KalGeneral::deplacer(int pas)
         NumeroFiche = f->numero;
         afficherFiche(*f);
     } else {
-        photo_ = Photo::Aucune;
+        sienne_ = false;
         remplirListes();
         retenirChamps();
     }
@@ -368,7 +368,7 @@ void KalGeneral::Creer_Click()
     fermerQuestion();
     montrerChamps(true);
     viderChamps();
-    photo_ = Photo::Aucune;
+    sienne_ = false;
     titreAffiche_.clear();
     retenirChamps();
     Text1->setFocus();
@@ -412,11 +412,18 @@ QStringList KalGeneral::champs() const
 void KalGeneral::retenirChamps()
 {
     champsAffiches_ = champs();
+    imageAffichee_ = Image1->image().cacheKey();
+}
+
+// Another picture than the one shown with the card is in the box.
+bool KalGeneral::photoChoisie() const
+{
+    return !Image1->estVide() && Image1->image().cacheKey() != imageAffichee_;
 }
 
 bool KalGeneral::quitterSaisie()
 {
-    if (Text1->isHidden() || (champs() == champsAffiches_ && photo_ != Photo::Nouvelle))
+    if (Text1->isHidden() || (champs() == champsAffiches_ && !photoChoisie()))
         return true;
     return prog.dialogues().questionPrudente(
         this, u"LA FICHE N'EST PAS ENREGISTRÉE. VOULEZ-VOUS LA QUITTER SANS L'ENREGISTRER ?"_s,
@@ -434,9 +441,9 @@ void KalGeneral::titreARevoir(const QString& message)
 // A chosen picture is written; the card's own photograph follows a new title.
 bool KalGeneral::photoAEcrire() const
 {
-    if (photo_ == Photo::Nouvelle)
+    if (photoChoisie())
         return true;
-    return photo_ == Photo::Sienne
+    return sienne_
            && QString::compare(nomFichierSur(titreAffiche_), nomFichierSur(Text1->texte()),
                                Qt::CaseInsensitive)
                   != 0;
@@ -449,7 +456,7 @@ bool KalGeneral::ecrirePhoto()
     const QString dossier = prog.dossierProgramme();
     const QString chemin = cheminPhotoEcrite(dossier, Text1->texte());
     QDir().mkpath(QFileInfo(chemin).absolutePath());
-    if (photo_ == Photo::Nouvelle) {
+    if (photoChoisie()) {
         if (Image1->sauverBmp(chemin))
             return true;
         prog.dialogues().message(
@@ -588,7 +595,6 @@ void KalGeneral::AjoutIma_Click()
     Image1->setImage(std::max(image.width(), image.height()) > CotePhoto
                          ? image.scaled(CotePhoto, CotePhoto, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                          : image);
-    photo_ = Photo::Nouvelle;
 }
 
 void KalGeneral::Text1_KeyPress(int& KeyAscii)

@@ -107,10 +107,10 @@ private:
     void imprimer();
     void exporter();
 
-    // The photograph in the box: none (placeholder or empty), the recipe's
-    // own file, or one the user chose.
-    enum class Photo { Aucune, Sienne, Nouvelle };
-    Photo photo_ = Photo::Aucune;
+    bool photoChoisie() const;
+
+    bool sienne_ = false;   // the card shown has its own photograph file
     QString titreAffiche_;  // the title the card had in the base
     QStringList champsAffiches_;
+    qint64 imageAffichee_ = 0;  // the picture shown with the card
 };

@@ -391,8 +391,11 @@ def parcours_creation(c, etat):
     c.texte("KalRecherche", "Text8", "T")
     c.photo("3-question")
     c.touche("Return")
-    c.widget("KalRecherche", "Text7", lambda w: w["focus"], "back to the word")
     fichier = os.path.join(c.dossier, TITRE + ".txt")
+    boite = c.message("LA RECETTE EST ÉCRITE À LA FIN DU FICHIER")
+    c.cliquer(next(w for w in boite["widgets"] if w["classe"] == "QPushButton")["geo"])
+    c.absente("QMessageBox")
+    c.widget("KalRecherche", "Text7", lambda w: w["focus"], "back to the word")
     c.attendre(lambda fs: os.path.isfile(fichier), "the file " + fichier)
     contenu = open(fichier, "rb").read().decode("cp1252")
     for attendu in (TITRE, "200 g de farine", "3 oeufs", "Melanger, cuire au four.", "Cidre doux"):

@@ -71,35 +71,26 @@ TEST_F(Creation, UnNomExistantEstRefuseQuelleQueSoitLaCasse)
     EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"Tartes.mdb"_s}));
 }
 
-TEST_F(Creation, UnNomVideEstRefuseEtEntreeFaitOK)
+// Names that are no file of the folder are refused, the cursor back in the box; Enter is OK.
+TEST_F(Creation, UnNomVideOuQuiSortiraitDuDossierEstRefuseEtEntreeFaitOK)
 {
+    QDir(dossier.path()).mkdir(u"sous"_s);
     KalCreer& c = creation();
-    for (const QString& nom : {QString(), u"   "_s, u".cache"_s}) {
+    for (const QString& nom :
+         {QString(), u"   "_s, u".cache"_s, u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s}) {
         dialogues->messages.clear();
         taper(c, nom);
-        EXPECT_EQ(dialogues->dernierMessage(), u"DONNEZ UN NOM À LA BASE."_s);
-        EXPECT_EQ(c.focusWidget(), c.Text1);  // back in the box
+        ASSERT_EQ(dialogues->messages.size(), 1) << nom.toStdString();
+        const bool vide = nom.trimmed().isEmpty() || nom.startsWith(u'.');
+        EXPECT_TRUE(dialogues->dernierMessage().contains(vide ? u"DONNEZ UN NOM"_s : u"NOM DE FICHIER"_s));
+        EXPECT_EQ(c.focusWidget(), c.Text1);
     }
-    EXPECT_EQ(fichiers(), QStringList{u"Base.kal"_s});
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s}));
+    EXPECT_TRUE(QDir(chemin(u"sous"_s)).isEmpty());
     c.Text1->clear();
     QTest::keyClicks(c.Text1, u"neuve"_s);
     QTest::keyClick(c.Text1, Qt::Key_Return);
     EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"NEUVE.MDB"_s}));
-}
-
-TEST_F(Creation, UnNomQuiSortiraitDuDossierEstRefuse)
-{
-    QDir(dossier.path()).mkdir(u"sous"_s);
-    KalCreer& c = creation();
-    for (const QString& nom : {u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s}) {
-        dialogues->messages.clear();
-        taper(c, nom);
-        ASSERT_EQ(dialogues->messages.size(), 1) << nom.toStdString();
-        EXPECT_TRUE(dialogues->dernierMessage().contains(u"NOM DE FICHIER"_s));
-        EXPECT_TRUE(prog->kalCreer);
-    }
-    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s}));
-    EXPECT_TRUE(QDir(chemin(u"sous"_s)).isEmpty());
 }
 
 TEST_F(Creation, SansModeleLaFenetreResteEtRienNApparait)
@@ -148,7 +139,8 @@ TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
     // "Non", then a click on the same base asks again.
     dialogues->reponses = {false, false};
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {}, s.File1->visualItemRect(s.File1->item(0)).center());
+        QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {},
+                          s.File1->visualItemRect(s.File1->item(0)).center());
     ASSERT_EQ(dialogues->questions.size(), 2);
     EXPECT_EQ(dialogues->questions.first().texte, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s);
     EXPECT_EQ(dialogues->questions.first().titre, u"DANGER"_s);
