@@ -395,6 +395,7 @@ def parcours_creation(c, etat):
     boite = c.message("LA RECETTE EST ÉCRITE À LA FIN DU FICHIER")
     c.cliquer(next(w for w in boite["widgets"] if w["classe"] == "QPushButton")["geo"])
     c.absente("QMessageBox")
+    c.fenetre("KalRecherche")  # the keyboard back, as a window manager gives it
     c.widget("KalRecherche", "Text7", lambda w: w["focus"], "back to the word")
     c.attendre(lambda fs: os.path.isfile(fichier), "the file " + fichier)
     contenu = open(fichier, "rb").read().decode("cp1252")
