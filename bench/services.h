@@ -11,7 +11,7 @@
 class DialoguesBanc : public Dialogues {
 public:
     void message(QWidget*, const QString& texte, const QString&) override { messages.append(texte); }
-    bool question(QWidget*, const QString&, const QString&, bool) override { return true; }
+    bool question(QWidget*, const QString&, const QString&) override { return true; }
     QString ouvrirFichier(QWidget*, const QString&, const QString&) override { return {}; }
 
     QStringList messages;

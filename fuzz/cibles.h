@@ -33,6 +33,7 @@ public:
     void imprimerLigne(const QList<MorceauLigne>&) override {}
     void dessinerImage(const QImage&, double, double, double, double) override {}
     void nouvellePage() override {}
+    int page() const override { return 0; }
     ResultatImpression finDocument() override { return {}; }
     double largeurTexte(const QString& texte) override
     {

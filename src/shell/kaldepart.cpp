@@ -208,8 +208,10 @@ void KalDepart::File1_Click()
     const QString nom = File1->FileName();
     if (nom.isEmpty())
         return;
-    if (BaseRecettes::reconnaitre(nom) == FormatFichier::Jet && !convertirAccess(nom))
+    if (BaseRecettes::reconnaitre(nom) == FormatFichier::Jet && !convertirAccess(nom)) {
+        File1->oublierChoix();
         return;
+    }
     // The base becomes current only once it has opened and counted: a refused
     // file leaves the previous state and the list as they were.
     try {
@@ -220,9 +222,14 @@ void KalDepart::File1_Click()
         prog.donnees.NombreFiches = nombre;
     } catch (const ErreurBase& e) {
         prog.dialogues().message(this, e.message());
+        File1->oublierChoix();
         return;
     }
-    Label1->setText(nom.left(nom.size() - 4));
+    // Centred, a name wider than its label would lose both ends: it is cut
+    // at its end, and shown whole when the pointer rests on it.
+    const QString titre = nom.left(nom.size() - 4);
+    Label1->setText(Label1->fontMetrics().elidedText(titre, Qt::ElideRight, Label1->contentsRect().width()));
+    Label1->setToolTip(titre);
     Label2->setText(u"Nombre de Recettes  "_s + QString::number(prog.donnees.NombreFiches));
     File1->hide();
     for (QAction* a : std::as_const(entreesBase_))

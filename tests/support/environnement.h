@@ -25,7 +25,7 @@ public:
     struct Message {
         QString texte;
         QString titre;
-        bool ouiParDefaut = true;  // of a question
+        bool prudente = false;  // questions: "Non" is the default
     };
     QList<Message> messages;
     QList<Message> questions;
@@ -35,7 +35,8 @@ public:
     std::function<void()> pendantMessage;  // runs while a message box would be open
 
     void message(QWidget*, const QString& texte, const QString& titre) override;
-    bool question(QWidget*, const QString& texte, const QString& titre, bool ouiParDefaut = true) override;
+    bool question(QWidget*, const QString& texte, const QString& titre) override;
+    bool questionPrudente(QWidget*, const QString& texte, const QString& titre) override;
     QString ouvrirFichier(QWidget*, const QString& dossier, const QString& filtre) override;
 
     QString dernierMessage() const { return messages.isEmpty() ? QString() : messages.last().texte; }
@@ -71,6 +72,7 @@ public:
     void imprimerLigne(const QList<MorceauLigne>& morceaux) override;
     void dessinerImage(const QImage& image, double x, double y, double l, double h) override;
     void nouvellePage() override;
+    int page() const override { return static_cast<int>(journal.count(QStringLiteral("page"))); }
     ResultatImpression finDocument() override;
     double largeurTexte(const QString& texte) override;
 
