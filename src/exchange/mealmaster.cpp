@@ -19,15 +19,18 @@ bool estEntete(const QString& ligne)
     return ligne.contains(u"Meal-Master"_s, Qt::CaseInsensitive) || ligne.contains(u"Recipe"_s, Qt::CaseInsensitive);
 }
 
+// Markers start in the first column: an indented line is text.
 bool estFin(const QString& ligne)
 {
     const QString t = ligne.trimmed();
-    return t == u"MMMMM"_s || t == u"-----"_s;
+    return (t == u"MMMMM"_s || t == u"-----"_s) && !ligne.at(0).isSpace();
 }
 
 // "MMMMM-----SAUCE-----" or "-----SAUCE-----": the text of a heading, else "".
 QString titreSection(const QString& ligne)
 {
+    if (!ligne.startsWith(u"MMMMM"_s) && !ligne.startsWith(u"-----"_s))
+        return {};
     QString t = ligne.trimmed();
     if (t.startsWith(u"MMMMM"_s))
         t.remove(0, 5);
@@ -112,8 +115,12 @@ public:
         case Etat::Entete:
             if (champEntete(l))
                 return;
-            if (l.trimmed().isEmpty())
+            if (l.trimmed().isEmpty()) {
+                // The blank line after the title ends the header.
+                if (!r_.titre.isEmpty())
+                    etat_ = Etat::Ingredients;
                 return;
+            }
             etat_ = Etat::Ingredients;
             [[fallthrough]];
         case Etat::Ingredients:
