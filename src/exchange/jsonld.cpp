@@ -61,8 +61,10 @@ QString nettoyer(const QString& brut)
                 t.append(u'\n');
             i = fin;
         } else if (c == u'&') {
-            const qsizetype fin = brut.indexOf(u';', i);
-            const QString r = fin > i + 1 && fin - i <= 10 ? entite(QStringView(brut).mid(i + 1, fin - i - 1)) : QString();
+            // Entity names are short: only the next few characters are looked at.
+            const qsizetype point = QStringView(brut).mid(i, 12).indexOf(u';');
+            const qsizetype fin = point < 0 ? -1 : i + point;
+            const QString r = fin > i + 1 ? entite(QStringView(brut).mid(i + 1, fin - i - 1)) : QString();
             if (r.isEmpty()) {
                 t.append(c);
             } else {

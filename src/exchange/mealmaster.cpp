@@ -166,6 +166,8 @@ private:
         etat_ = Etat::Dehors;
         if (r_.titre.trimmed().isEmpty())
             ++lecture.illisibles;
+        else if (lecture.recettes.size() >= kRecettesMaxImport)
+            ++lecture.enTrop;
         else
             lecture.recettes.push_back(std::move(r_));
         r_ = RecetteLue();

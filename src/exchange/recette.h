@@ -28,11 +28,15 @@ struct RecetteLue {
 struct Lecture {
     std::vector<RecetteLue> recettes;
     int illisibles = 0;
+    int enTrop = 0;  // recipes beyond kRecettesMaxImport, counted only
 };
 
 // Files larger than this are refused before they are read: a recipe file
 // holding a few thousand recipes is a few megabytes.
 constexpr qint64 kTailleMaxImport = 32 * 1024 * 1024;
+// More recipes than this in one file (tiny recipes packed into the size cap)
+// are counted, not kept: the file is refused rather than held in memory.
+constexpr std::size_t kRecettesMaxImport = 100000;
 
 // The line a yield becomes at the head of the ingredients, and back.
 inline constexpr char16_t kPrefixeRendement[] = u"Pour : ";

@@ -89,6 +89,11 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
         const Sablier sablier;
         return lireRecettes(*octets);
     }();
+    if (lecture.enTrop > 0) {
+        d.message(fenetre, u"Le fichier %1 contient plus de %2 recettes : il n'a pas été importé. "
+                           "Découpez-le en plusieurs fichiers."_s.arg(nom).arg(kRecettesMaxImport));
+        return false;
+    }
     if (lecture.recettes.empty()) {
         d.message(fenetre, u"Le fichier %1 ne contient aucune recette lisible : ni recette MealMaster, ni recette "
                            "décrite dans une page web. Rien n'a été importé."_s.arg(nom));
