@@ -151,6 +151,15 @@ TEST_F(Echanges, LExportPuisLImportRendentLesMemesFiches)
     EXPECT_EQ(octets.count("\n"), octets.count("\r\n"));
     EXPECT_TRUE(octets.contains("\x8C" "UFS MIMOSA")) << "Windows-1252";
     const std::vector<Fiche> avant = prog->donnees.BaseDonnees->toutesLesFiches();
+    // One category; never through a link.
+    ASSERT_TRUE(QFile::link(chemin(u"tout.mmf"_s), chemin(u"lien.mmf"_s)));
+    dialogues->fichiersChoisis = {chemin(u"fonds.mmf"_s), chemin(u"lien.mmf"_s)};
+    dialogues->choix = {4, 0};
+    m.Exporter->trigger();
+    EXPECT_EQ(dialogues->dernierMessage(), u"1 recette exportée dans « fonds.mmf »."_s);
+    m.Exporter->trigger();
+    EXPECT_EQ(dialogues->dernierMessage(), u"« lien.mmf » n'est pas un fichier ordinaire : rien n'a été exporté."_s);
+    EXPECT_EQ(contenu(chemin(u"tout.mmf"_s)), octets);
 
     m.Change->trigger();
     KalDepart& vide = menu(u"Vide.mdb"_s);
