@@ -8,6 +8,7 @@
 #include "store/catalogue.h"
 #include "store/photo.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -55,8 +56,12 @@ void copierImage(const Programme& prog, const QString& page, const QString& adre
     if (source.isEmpty() || cible.exists() || cible.isSymLink())
         return;
     QString erreur;
-    const auto octets = lireFichierRecettes(source, kTailleMaxImage, erreur);
-    if (!octets || QImageReader::imageFormat(source).isEmpty())
+    auto octets = lireFichierRecettes(source, kTailleMaxImage, erreur);
+    if (!octets)
+        return;
+    // Recognised from the bytes read, as every reader of photographs does.
+    QBuffer tampon(&*octets);
+    if (!tampon.open(QIODevice::ReadOnly) || QImageReader::imageFormat(&tampon).isEmpty())
         return;
     QDir().mkpath(QDir(prog.dossierProgramme()).filePath(u"Images"_s));
     QSaveFile f(cible.filePath());
