@@ -357,8 +357,12 @@ QByteArray ecrireMealMaster(const std::vector<Fiche>& fiches)
             ligne(u"      Yield: "_s + ingredients.takeFirst().mid(prefixe.size()));
         ligne({});
         for (const QString& i : ingredients) {
-            // The text column; a leading '-' there would continue the line before.
-            ligne(i.isEmpty() ? QString() : QString(i.startsWith(u'-') ? 12 : 11, u' ') + i);
+            // The text column; a leading '-' there would continue the line
+            // before, and a long line must not read as two columns.
+            QString l = i.isEmpty() ? QString() : QString(i.startsWith(u'-') ? 12 : 11, u' ') + i;
+            while (estDeuxColonnes(l) && l.size() < 2 * i.size() + 40)
+                l.prepend(u' ');
+            ligne(l);
         }
         ligne({});
         const QString valeurs[] = {f.tempPrepa, f.tempCuisson, f.difficulte, f.vin};

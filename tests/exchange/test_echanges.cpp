@@ -132,7 +132,8 @@ protected:
 
 TEST_F(Echanges, LExportPuisLImportRendentLesMemesFiches)
 {
-    Fiche a = fiche(u"FON"_s, u"FOND BRUN"_s, u"Pour : 2 litres\r\n- 1 kg d'os\r\n\r\n2 carottes"_s,
+    Fiche a = fiche(u"FON"_s, u"FOND BRUN"_s, u"Pour : 2 litres\r\n- 1 kg d'os\r\n\r\n2 carottes\r\n"
+                    "Poivre noir du moulin, moulu        1 g  de sel"_s,
                     u"Rôtir les os.\r\n\r\n\r\nMouiller ; cuire 4 h à frémissement, écumer souvent."_s);
     a.tempPrepa = QString();
     a.tempCuisson = u"4 H"_s;
