@@ -128,7 +128,12 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
         progression.setWindowTitle(kTitreImport);
         progression.setWindowModality(Qt::WindowModal);
         progression.setMinimumDuration(500);
-        resultat = base->ajouterLot(fiches, [&](int n) { progression.setValue(n); });
+        // Each step of the bar runs the event loop: one every 1 % is enough.
+        const int pas = std::max<int>(1, static_cast<int>(fiches.size()) / 100);
+        resultat = base->ajouterLot(fiches, [&](int n) {
+            if (n % pas == 0 || n == static_cast<int>(fiches.size()))
+                progression.setValue(n);
+        });
     } catch (const ErreurBase& e) {
         d.message(fenetre, e.message() + u"\nL'import est annulé : aucune recette n'a été ajoutée."_s);
         return false;
