@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,4 +81,17 @@ bool DialoguesQt::questionPrudente(QWidget* parent, const QString& texte, const 
 QString DialoguesQt::ouvrirFichier(QWidget* parent, const QString& dossier, const QString& filtre)
 {
     return QFileDialog::getOpenFileName(parent, QString(), dossier, filtre);
+}
+
+QString DialoguesQt::enregistrerFichier(QWidget* parent, const QString& chemin, const QString& filtre)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), chemin, filtre);
+}
+
+int DialoguesQt::choisir(QWidget* parent, const QString& texte, const QString& titre, const QStringList& elements,
+                         int courant)
+{
+    bool ok = false;
+    const QString choix = QInputDialog::getItem(parent, titre, texte, elements, courant, false, &ok);
+    return ok ? static_cast<int>(elements.indexOf(choix)) : -1;
 }

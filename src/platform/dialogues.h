@@ -2,6 +2,7 @@
 // Modal dialogs, behind an interface so that tests answer them.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,11 @@ public:
     }
     // File-open dialog; an empty string when cancelled.
     virtual QString ouvrirFichier(QWidget* parent, const QString& dossier, const QString& filtre) = 0;
+    // File-save dialog proposing `chemin`, asking before replacing a file; an empty string when cancelled.
+    virtual QString enregistrerFichier(QWidget* parent, const QString& chemin, const QString& filtre) = 0;
+    // One of `elements` in a list, `courant` proposed; its index, or -1 when cancelled.
+    virtual int choisir(QWidget* parent, const QString& texte, const QString& titre, const QStringList& elements,
+                        int courant) = 0;
 };
 
 class DialoguesQt : public Dialogues {
@@ -29,6 +35,9 @@ public:
     bool question(QWidget* parent, const QString& texte, const QString& titre) override;
     bool questionPrudente(QWidget* parent, const QString& texte, const QString& titre) override;
     QString ouvrirFichier(QWidget* parent, const QString& dossier, const QString& filtre) override;
+    QString enregistrerFichier(QWidget* parent, const QString& chemin, const QString& filtre) override;
+    int choisir(QWidget* parent, const QString& texte, const QString& titre, const QStringList& elements,
+                int courant) override;
 };
 
 // The title message boxes carry when none is given.

@@ -607,8 +607,48 @@ def parcours_bases(c, etat):
     menu_pret(c, "Cuisine", etat["nombre"])
 
 
+def parcours_import(c, etat):
+    """A small MealMaster file imported, one of its recipes found by search."""
+    fichier = os.path.join(etat["dehors"], "recettes essai.mmf")
+    recette = ("MMMMM----- Recipe via Meal-Master (tm) v8.05\r\n\r\n      Title: %s\r\n"
+               " Categories: %s\r\n      Yield: 6\r\n\r\n    500 g  %s\r\n      3    Oeufs\r\n\r\n"
+               "  Melanger.\r\n\r\n  Cuire 40 minutes.\r\nMMMMM\r\n\r\n")
+    with open(fichier, "wb") as f:
+        f.write((recette % ("Clafoutis aux cerises", "Desserts", "Cerises")
+                 + recette % ("Soupe glacée", "Soups", "Concombre")).encode("cp1252"))
+    c.menu("KalDepart", "Menu", "Importer des recettes")
+    c.fenetre("QFileDialog")
+    c.widget("QFileDialog", "fileNameEdit", lambda w: w["focus"], "with the focus")
+    c.taper(fichier)
+    c.touche("Return")
+    c.absente("QFileDialog")
+    c.fenetre("QInputDialog")
+    c.photo("7-categorie")
+    c.touche("Return")
+    c.absente("QInputDialog")
+    c.message("2 recettes importées dans")
+    c.photo("7-import")
+    c.touche("Return")
+    c.absente("QMessageBox")
+    etat["nombre"] += 2
+    menu_pret(c, "Cuisine", etat["nombre"])
+
+    c.menu("KalDepart", "Menu", "Chercher une Recette")
+    c.fenetre("KalRecherche")
+    c.widget("KalRecherche", "Text7", lambda w: w["focus"], "with the focus")
+    c.taper("clafoutis")
+    c.touche("Return")
+    c.ligne("KalRecherche", "MSFlexGrid1", "CLAFOUTIS AUX CERISES")
+    c.texte("KalRecherche", "Text1", "CLAFOUTIS AUX CERISES")
+    c.widget("KalRecherche", "Text5", lambda w: "500 g Cerises" in w.get("texte", ""))
+    c.photo("7-trouvee")
+    c.commande("KalRecherche", "Retour")
+    c.absente("KalRecherche")
+    menu_pret(c, "Cuisine", etat["nombre"])
+
+
 PARCOURS = [parcours_depart, parcours_agneau, parcours_creation, parcours_suppression,
-            parcours_sauvegarde, parcours_bases]
+            parcours_sauvegarde, parcours_bases, parcours_import]
 
 
 def main():

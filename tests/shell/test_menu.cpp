@@ -65,7 +65,7 @@ protected:
         const QList<QAction*> a{m.Entree->menuAction(), m.Legumes, m.Culinaire->menuAction(),
                                 m.Poissons->menuAction(), m.Viandes->menuAction(), m.Vollaille->menuAction(),
                                 m.Viande, m.Verrine, m.Pain, m.Plat, m.Froma, m.nougat, m.Desser, m.vide3,
-                                m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Change};
+                                m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Importer, m.Exporter, m.Change};
         return std::all_of(a.begin(), a.end(), [&](QAction* x) { return x->isVisible() == visibles; });
     }
 };
@@ -85,7 +85,8 @@ TEST_F(Menu, LArbreDuMenuSuitLOrdreEtLesLegendes)
                             "Viandes=Viande|Vollaille=Volaille|Viande=Terrine|Verrine=Verrine|Pain=Pain|"
                             "Plat=Plat Complet|Froma=Fromage|nougat=Nougat|Desser=Dessert|vide3=%1|"
                             "Cherche=Chercher une Recette|Sup=Liste des Recettes|Vide1=%1|Sauve=Sauvegarde|"
-                            "Base=Compresse Base|Change=Changer de base|Creer=Créer une base|"
+                            "Base=Compresse Base|Importer=Importer des recettes|Exporter=Exporter des recettes|"
+                            "Change=Changer de base|Creer=Créer une base|"
                             "Supprimer=Supprimer une Base|vide2=%1|Lisez=Lisez Moi|Site=Site Orbale|vide4=%1|"
                             "Quitter=Quitter"_s.arg(l));
     EXPECT_EQ(vues(m.Vollaille), u"Lapin=Lapin|Canard=Canard|Coq=Coq|Poulet=Poulet|Foisgras=Fois Gras"_s);

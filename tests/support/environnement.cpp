@@ -35,6 +35,17 @@ QString FauxDialogues::ouvrirFichier(QWidget*, const QString&, const QString& fi
     return fichiersChoisis.isEmpty() ? QString() : fichiersChoisis.takeFirst();
 }
 
+QString FauxDialogues::enregistrerFichier(QWidget* parent, const QString& chemin, const QString& filtre)
+{
+    return ouvrirFichier(parent, chemin, filtre);
+}
+
+int FauxDialogues::choisir(QWidget*, const QString&, const QString&, const QStringList& e, int courant)
+{
+    elements = e;
+    return choix.isEmpty() ? courant : choix.takeFirst();
+}
+
 bool FauxSysteme::ouvrirAdresse(const QUrl& a)
 {
     adresses.append(a);

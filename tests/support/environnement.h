@@ -33,11 +33,18 @@ public:
     QStringList fichiersChoisis;   // what the next file dialogs return; "" when empty
     QStringList filtres;           // filters the file dialogs were shown with
     std::function<void()> pendantMessage;  // runs while a message box would be open
+    QList<int> choix;              // answers to the next lists, in order; the proposed element when empty
+    QStringList elements;          // the elements the last list offered
+
 
     void message(QWidget*, const QString& texte, const QString& titre) override;
     bool question(QWidget*, const QString& texte, const QString& titre) override;
     bool questionPrudente(QWidget*, const QString& texte, const QString& titre) override;
     QString ouvrirFichier(QWidget*, const QString& dossier, const QString& filtre) override;
+    // Answered from fichiersChoisis too.
+    QString enregistrerFichier(QWidget*, const QString& chemin, const QString& filtre) override;
+    int choisir(QWidget*, const QString& texte, const QString& titre, const QStringList& elements,
+                int courant) override;
 
     QString dernierMessage() const { return messages.isEmpty() ? QString() : messages.last().texte; }
 };
