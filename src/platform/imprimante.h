@@ -99,5 +99,8 @@ private:
     double y_ = 0;  // device units from the top of the printable area
     int pagesEnAttente_ = 0;
     QString fichierPdf_;
+    // Qt writes its PDF through a link: it goes to this temporary, put in
+    // place by finDocument.
+    QString pdfTemporaire_;
     QString erreur_;
 };

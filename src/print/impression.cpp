@@ -3,10 +3,10 @@
 #include "platform/encodage.h"
 #include "platform/fichiers.h"
 #include "print/kalimprime.h"
+#include "store/catalogue.h"
 #include "shell/programme.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -118,21 +118,22 @@ std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& rec
     for (const QString& ligne : lignes)
         octets += encoder1252(ligne) + "\r\n";
 
-    const QString nom = QDir::current().absoluteFilePath(nomFichierSur(recette.titre) + u".txt"_s);
-    QFile fichier(nom);
-    const QString echec = u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(nom));
-    // Unbuffered: on a full disk nothing stays pending in a buffer, so the
-    // file can be cut back to its old end.
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return echec;
-    const qint64 tailleAvant = fichier.size();
-    if (fichier.write(octets) != octets.size() || !fichier.flush()) {
-        // A half-written recipe would be mistaken for a whole one.
-        fichier.resize(tailleAvant);
-        return echec;
+    // A title named like a category page would append the recipe to the
+    // page the program shows: it goes to a file of its own instead.
+    QString nom = nomFichierSur(recette.titre) + u".txt"_s;
+    QString detour;
+    const auto& categories = CatalogueCategories();
+    if (std::any_of(categories.begin(), categories.end(), [&](const Categorie& c) {
+            return nom.compare(QString::fromUtf8(c.nom) + u".txt"_s, Qt::CaseInsensitive) == 0;
+        })) {
+        detour = nom;
+        nom = nomFichierSur(recette.titre) + u" (recette).txt"_s;
     }
-    fichier.close();
-    if (fichier.error() != QFileDevice::NoError)
-        return echec;
+    nom = QDir::current().absoluteFilePath(nom);
+    if (const std::optional<QString> echec = ajouterFichierRegulier(nom, octets))
+        return u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(nom), *echec);
+    if (!detour.isEmpty())
+        return u"« %1 » est la page d'une catégorie et n'a pas été modifiée : la recette a été écrite dans « %2 »."_s.arg(
+            detour, QDir::toNativeSeparators(nom));
     return std::nullopt;
 }

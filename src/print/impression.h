@@ -30,8 +30,10 @@ struct RecetteExportee {
     QStringList preparation;  // the window's List2, wrapped on the way out
 };
 
-// Appends the recipe to <title>.txt in the working folder. Returns the French
-// message to show when it could not be written, or nothing on success.
+// Appends the recipe to <title>.txt in the working folder, never through a
+// link nor to a category page (then to "<title> (recette).txt"). Returns the
+// French message to show: the failure, or where the recipe went when not
+// under its own name; nothing otherwise.
 std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette);
 
 // The answer to "I=IMPRIMANTE OU T=TEXTE" for both windows: true for the
