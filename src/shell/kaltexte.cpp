@@ -49,12 +49,13 @@ void KalTexte::Form_Load()
     setGeometrieTwips(Text1, QRectF(0, 0, 11800, 8280));
     if (QWidget* fiches = prog.vivante("KalGeneral"))
         fiches->hide();
-    QString erreur;
-    Text1->setTexte(lireTexteCategorie(prog.donnees.NomCategorie + u".txt"_s, &erreur));
+    // Font and size first: a change of either lays the whole text out again.
     QFont police = Text1->font();
     police.setPointSize(prog.zoom.TaillePolice);
     Text1->setFont(police);
     show();
+    QString erreur;
+    Text1->setTexte(lireTexteCategorie(prog.donnees.NomCategorie + u".txt"_s, &erreur));
     if (!erreur.isEmpty())
         prog.dialogues().message(this, erreur);
 }
