@@ -173,12 +173,15 @@ LectureFichier lireFichierRegulier(const QString& chemin, qint64 tailleMaximale,
         l.erreur = u"il est trop volumineux"_s;
         return l;
     }
-    // One byte more than the cap tells a cut file from one of exactly that size.
-    const qint64 voulu = std::min<qint64>(etat.st_size, tailleMaximale) + 1;
-    l.octets.resize(voulu);
+    // One byte more than the cap tells a cut file from one of exactly that
+    // size; the stated size is only a first guess (it grows, or reads 0).
+    const qint64 voulu = tailleMaximale + 1;
+    l.octets.resize(std::min<qint64>(etat.st_size + 1, voulu));
     qint64 lus = 0;
     while (lus < voulu) {
-        const ssize_t n = ::read(fd.get(), l.octets.data() + lus, static_cast<size_t>(voulu - lus));
+        if (lus == l.octets.size())
+            l.octets.resize(std::min<qint64>(std::max<qint64>(lus * 2, 4096), voulu));
+        const ssize_t n = ::read(fd.get(), l.octets.data() + lus, static_cast<size_t>(l.octets.size() - lus));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
