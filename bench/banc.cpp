@@ -162,7 +162,7 @@ const std::vector<Ligne>& lignes()
         {"9_export", "9. Export texte, 300 lignes", {}, 50},
         {"9_impression", "9. Impression PDF, 300 lignes", {}, 0},
         {"10_sauvegarde", "10. Sauvegarde du dossier (`Sauve_Click`)", {"cp_r"}, -1.3},
-        {"11_fiche_1mo", "11. Fiche de 1 Mo sans blanc montrée (clic, dessin)", {}, 500},
+        {"11_fiche_1mo", "11. Fiche de 1 Mo sans blanc montrée, puis la précédente", {}, 500},
         {"11_page_1mo", "11. Page de catégorie de 1 Mo sans blanc montrée", {}, 500},
     };
     return l;
@@ -570,9 +570,11 @@ void Banc::enregistrer()
         for (auto _ : state) {
             k.MSFlexGrid1->cliquer(ligne, 1);
             k.grab();
+            if (k.Text6->texte().size() != sansBlanc.size())
+                throw std::runtime_error("fiche non montrée");
+            k.Preced_Click();
+            k.grab();
         }
-        if (k.Text6->texte().size() != sansBlanc.size())
-            throw std::runtime_error("fiche non montrée");
     });
     cas("11_page_1mo", 9, [this, sansBlanc](benchmark::State& state) {
         Donnees& d = prog().donnees;

@@ -90,7 +90,12 @@ void TexteMulti::setTexte(const QString& t)
 {
     QString s = t;
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setWordWrapMode(coupurePour(s));  // before the text, laid out once
+    // The mode before the text, laid out once; the old text goes first, or
+    // the change of mode would lay it out again, perhaps the slow way.
+    if (const QTextOption::WrapMode mode = coupurePour(s); mode != wordWrapMode()) {
+        clear();
+        setWordWrapMode(mode);
+    }
     setPlainText(s);
 }
 
