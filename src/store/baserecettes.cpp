@@ -302,6 +302,13 @@ std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
     // would hold the program forever.
     if (const std::optional<QString> erreur = verifierFichierRegulier(chemin); erreur && QFileInfo::exists(chemin))
         throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + *erreur + u"."_s);
+    // The engine reads a journal left beside the base the same way.
+    for (const QString& suffixe : {u"-journal"_s, u"-wal"_s}) {
+        const QFileInfo journal(chemin + suffixe);
+        if (journal.isSymLink() || (journal.exists() && !journal.isFile()))
+            throw ErreurBase(u"Le fichier "_s + guillemets(journal.fileName()) +
+                             u", à côté de la base, n'est pas un fichier ordinaire : la base n'est pas ouverte."_s);
+    }
     switch (reconnaitre(chemin)) {
     case FormatFichier::Absent:
         throw ErreurBase(u"Le fichier "_s + f + u" est introuvable."_s);

@@ -37,8 +37,9 @@ TEST_F(Speciaux, UnFichierQuiNEstPasOrdinaireEstSignaleSansBloquer)
     QTemporaryDir ailleurs;
     BaseRecettes::creer(ailleurs.filePath(u"Dehors.mdb"_s));
     creerBase(u"Bonne.mdb"_s, {fiche(u"AGN"_s, u"NAVARIN"_s)});
+    creerBase(u"Journal.mdb"_s);
     QDir().mkpath(chemin(u"Images"_s));
-    for (const char* fifo : {"Fifo.mdb", "AGNEAU.txt", "Images/PHOTO.jpg", "Images/NAVARIN.jpg", "Lisez-Moi.chm", "Base.kal"})
+    for (const char* fifo : {"Fifo.mdb", "Journal.mdb-journal", "AGNEAU.txt", "Images/PHOTO.jpg", "Images/NAVARIN.jpg", "Lisez-Moi.chm", "Base.kal"})
         ASSERT_EQ(::mkfifo(QFile::encodeName(chemin(QString::fromUtf8(fifo))).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(u"/dev/zero"_s, chemin(u"TERRINE DE VIANDE.txt"_s)));
     ASSERT_TRUE(QFile::link(ailleurs.filePath(u"Dehors.mdb"_s), chemin(u"Lien.mdb"_s)));
@@ -58,6 +59,7 @@ TEST_F(Speciaux, UnFichierQuiNEstPasOrdinaireEstSignaleSansBloquer)
     const std::pair<QString, std::function<void()>> cas[] = {
         {u"« Fifo.mdb » ne peut pas être lu : ce n'est pas un fichier ordinaire"_s, [&] { choisir(u"Fifo.mdb"_s); }},
         {u"« Lien.mdb » est un lien symbolique"_s, [&] { choisir(u"Lien.mdb"_s); }},
+        {u"« Journal.mdb-journal », à côté de la base, n'est pas un fichier ordinaire"_s, [&] { choisir(u"Journal.mdb"_s); }},
         {u"AGNEAU.txt » n'a pas pu être lue : ce n'est pas un fichier ordinaire"_s,
          [&] {
              choisir(u"Bonne.mdb"_s);
