@@ -14,6 +14,7 @@
 #include "platform/textes.h"
 #include "search/kalrecherche.h"
 #include "shell/kaldepart.h"
+#include "shell/kaltexte.h"
 #include "shell/programme.h"
 #include "store/catalogue.h"
 
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTextDocument>
 
 #include <sqlite3.h>
 
@@ -160,6 +162,8 @@ const std::vector<Ligne>& lignes()
         {"9_export", "9. Export texte, 300 lignes", {}, 50},
         {"9_impression", "9. Impression PDF, 300 lignes", {}, 0},
         {"10_sauvegarde", "10. Sauvegarde du dossier (`Sauve_Click`)", {"cp_r"}, -1.3},
+        {"11_fiche_1mo", "11. Fiche de 1 Mo sans blanc montrée, puis la précédente", {}, 500},
+        {"11_page_1mo", "11. Page de catégorie de 1 Mo sans blanc montrée", {}, 500},
     };
     return l;
 }
@@ -540,6 +544,53 @@ void Banc::enregistrer()
         QDir(cible).removeRecursively();
         if (code != 0)
             throw std::runtime_error("cp -r a échoué");
+    });
+
+    // 11. Texts of a megabyte without a blank, in a card and as a category
+    // page, up to the window drawn.
+    const QString sansBlanc(1 << 20, u'x');
+    cas("11_fiche_1mo", 9, [this, general, sansBlanc](benchmark::State& state) {
+        const QString titre = u"SANS BLANC"_s;
+        BaseRecettes& b = *prog().donnees.BaseDonnees;
+        if (!b.premiereParTitre(source_.moyenne, titre)) {
+            Fiche f;
+            f.categorie = source_.moyenne;
+            f.titre = titre;
+            f.difficulte = u"a"_s;
+            f.ingrediant = u"1 oeuf"_s;
+            f.preparation = sansBlanc;
+            b.ajouter(f);
+        }
+        KalGeneral& k = general(source_.moyenne);
+        k.Lire();
+        const auto& g = *k.MSFlexGrid1;
+        int ligne = g.Rows() - 1;
+        while (ligne > 0 && g.TextMatrix(ligne, 1) != titre)
+            --ligne;
+        for (auto _ : state) {
+            k.MSFlexGrid1->cliquer(ligne, 1);
+            k.grab();
+            if (k.Text6->texte().size() != sansBlanc.size())
+                throw std::runtime_error("fiche non montrée");
+            k.Preced_Click();
+            k.grab();
+        }
+    });
+    cas("11_page_1mo", 9, [this, sansBlanc](benchmark::State& state) {
+        Donnees& d = prog().donnees;
+        d.NomCategorie = nomCategorie(source_.moyenne).value_or(source_.moyenne);
+        QFile page(QDir(travail_).filePath(d.NomCategorie + u".txt"_s));
+        if (!page.open(QIODevice::WriteOnly) || page.write(sansBlanc.toLatin1()) != sansBlanc.size())
+            throw std::runtime_error("page non écrite");
+        page.close();
+        for (auto _ : state) {
+            prog().charger(prog().kalTexte);
+            prog().kalTexte->grab();
+            if (prog().kalTexte->Text1->document()->characterCount() <= sansBlanc.size())
+                throw std::runtime_error("page non montrée");
+            prog().decharger(prog().kalTexte);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     });
 }
 

@@ -457,11 +457,12 @@ bool KalGeneral::ecrirePhoto()
     const QString chemin = cheminPhotoEcrite(dossier, Text1->texte());
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     if (photoChoisie()) {
-        if (Image1->sauverBmp(chemin))
+        const std::optional<QString> echec = Image1->sauverBmp(chemin);
+        if (!echec)
             return true;
         prog.dialogues().message(
-            this, u"La photographie n'a pas pu être écrite dans « %1 ». La fiche n'est pas enregistrée."_s
-                      .arg(QDir::toNativeSeparators(chemin)));
+            this, u"La photographie n'a pas pu être écrite dans « %1 » : %2. La fiche n'est pas enregistrée."_s
+                      .arg(QDir::toNativeSeparators(chemin), *echec));
         return false;
     }
     const QString ancienne = cheminPhoto(dossier, titreAffiche_);

@@ -266,15 +266,14 @@ BaseRecettes::~BaseRecettes() = default;
 
 FormatFichier BaseRecettes::reconnaitre(const QString& chemin)
 {
-    const QFileInfo info(chemin);
-    if (!info.exists())
+    const LectureFichier lecture = lireFichierRegulier(chemin, 100, true);
+    if (lecture.absent)
         return FormatFichier::Absent;
-    QFile fichier(chemin);
-    if (info.isDir() || !fichier.open(QIODevice::ReadOnly))
+    if (!lecture.lu)
         return FormatFichier::Inconnu;
-    const QByteArray entete = fichier.read(100);
+    const QByteArray& entete = lecture.octets;
     if (entete.isEmpty())
-        return fichier.size() == 0 ? FormatFichier::Vide : FormatFichier::Inconnu;
+        return FormatFichier::Vide;
     if (entete.startsWith(QByteArrayView("SQLite format 3\0", 16))) {
         if (entete.size() < 72)
             return FormatFichier::Sqlite;
@@ -293,10 +292,22 @@ FormatFichier BaseRecettes::reconnaitre(const QString& chemin)
 std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
 {
     const QString f = guillemets(nom(chemin));
-    if (QFileInfo(chemin).isFile()) {
-        QFile lecture(chemin);
-        if (!lecture.open(QIODevice::ReadOnly))
-            throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + lecture.errorString() + u"."_s);
+    // The engine writes through a link (its journal beside the target), out
+    // of the folder the program lists, backs up and compacts: refused.
+    if (QFileInfo(chemin).isSymLink())
+        throw ErreurBase(u"Le fichier "_s + f +
+                         u" est un lien symbolique : il n'est pas ouvert, car les recettes seraient écrites ailleurs."
+                         u" Placez la base elle-même dans le dossier du programme."_s);
+    // Checked without blocking before the engine opens it by name: a FIFO
+    // would hold the program forever.
+    if (const std::optional<QString> erreur = verifierFichierRegulier(chemin); erreur && QFileInfo::exists(chemin))
+        throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + *erreur + u"."_s);
+    // The engine reads a journal left beside the base the same way.
+    for (const QString& suffixe : {u"-journal"_s, u"-wal"_s}) {
+        const QFileInfo journal(chemin + suffixe);
+        if (journal.isSymLink() || (journal.exists() && !journal.isFile()))
+            throw ErreurBase(u"Le fichier "_s + guillemets(journal.fileName()) +
+                             u", à côté de la base, n'est pas un fichier ordinaire : la base n'est pas ouverte."_s);
     }
     switch (reconnaitre(chemin)) {
     case FormatFichier::Absent:
@@ -314,7 +325,7 @@ std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
         break;
     }
     return proteger(chemin, [&] {
-        sqlite::Database db(chemin, SQLITE_OPEN_READWRITE);
+        sqlite::Database db(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
         configurer(db);
         verifierBase(db, chemin);
         return std::unique_ptr<BaseRecettes>(new BaseRecettes(std::move(db), chemin));
@@ -391,22 +402,20 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
             throw ErreurBase(echec + messageMoteur(e, chemin));
         }
     }
-    // A symbolic link to the base stays a link: the real file is replaced.
-    const QString cible = QFileInfo(chemin).canonicalFilePath().isEmpty() ? chemin : QFileInfo(chemin).canonicalFilePath();
     try {
         if (ouvrir(travail)->compter() != nombre)
             throw ErreurBase(u"La copie compactée ne contient pas toutes les recettes."_s);
-        QFile::setPermissions(travail, QFile::permissions(cible));  // keep the base's modes; not worth failing over
+        QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
         if (!synchroniser(travail, O_RDONLY))
             throw ErreurBase(u"La copie compactée n'a pas pu être écrite sur le disque."_s);
-        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(cible).constData()) != 0)
+        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(chemin).constData()) != 0)
             throw ErreurBase(u"Le remplacement de la base a échoué : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
     } catch (const ErreurBase& e) {
         supprimerTemporaire(travail);
         throw ErreurBase(echec + e.message());
     }
-    synchroniserDossier(QFileInfo(cible).absolutePath());
-    if (infoTemporaire.absolutePath() != QFileInfo(cible).absolutePath())
+    synchroniserDossier(QFileInfo(chemin).absolutePath());
+    if (infoTemporaire.absolutePath() != QFileInfo(chemin).absolutePath())
         synchroniserDossier(infoTemporaire.absolutePath());
 }
 
