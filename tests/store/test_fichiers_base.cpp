@@ -116,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{"abimee", {},
                  [](const QString& c) {
                      remplir(c);
+                     BaseRecettes::ouvrir(c);  // known sound, then damaged by another tool
                      QFile f(c);
                      ASSERT_TRUE(f.open(QIODevice::ReadWrite));
                      f.seek(4096 * 3);
@@ -134,11 +135,22 @@ INSTANTIATE_TEST_SUITE_P(
                         " Difficulte, Ingrediant, Preparation, Vin)"),
                  "n'est pas numérique"},
         CasRefus{"declencheur", {},
-                 parSql("CREATE TABLE Trace (x);"
-                        "CREATE TRIGGER t AFTER UPDATE ON Cuisine BEGIN INSERT INTO Trace VALUES (1); END", true),
+                 parSql("CREATE TABLE Cuisine (Numero INTEGER, Categorie, Titre, TempPrepa, TempCuisson, Difficulte,"
+                        " Ingrediant, Preparation, Vin); CREATE TABLE Trace (x);"
+                        "CREATE TRIGGER t AFTER UPDATE ON Cuisine BEGIN INSERT INTO Trace VALUES (1); END"),
                  "déclencheur"},
+        CasRefus{"declencheur_ajoute", {},
+                 parSql("CREATE TABLE Trace (x);"
+                        "CREATE TRIGGER t AFTER UPDATE ON Ordre BEGIN INSERT INTO Trace VALUES (1); END", true),
+                 "refusée par prudence"},
+        CasRefus{"numero_geant", {},
+                 parSql("INSERT INTO Cuisine (Numero, Titre) VALUES (9223372036854775807, 'X')", true), "dépasse"},
+        CasRefus{"numero_geant_ancien", {},
+                 parSql("CREATE TABLE Cuisine (Numero INTEGER, Categorie, Titre, TempPrepa, TempCuisson, Difficulte,"
+                        " Ingrediant, Preparation, Vin); INSERT INTO Cuisine (Numero) VALUES (1), (4294967296)"),
+                 "dépasse"},
         CasRefus{"jet", QByteArray("\0\1\0\0Standard Jet DB\0", 20) + QByteArray(2028, '\0'), {}, "Microsoft Access"},
-        CasRefus{"version_future", {}, parSql("PRAGMA user_version = 2", true), "version plus récente"}),
+        CasRefus{"version_future", {}, parSql("PRAGMA user_version = 3", true), "version plus récente"}),
     [](const testing::TestParamInfo<CasRefus>& cas) { return std::string(cas.param.nom); });
 
 using Fichier = DossierProgramme;
@@ -173,7 +185,7 @@ TEST_F(Fichier, UneBaseEnCoursDEcritureParUnAutreEstRefusee)
         autre.executer(verrou);
         EXPECT_THAT(refus([&] { BaseRecettes::ouvrir(c); }), HasSubstr("verrouillée par un autre programme"));
         // Nor can a base already open write meanwhile; nothing of it is lost.
-        EXPECT_THROW(base->supprimer(1), ErreurBase) << verrou;
+        EXPECT_THROW(base->supprimer(1, u"A"_s), ErreurBase) << verrou;
         autre.executer("ROLLBACK");
     }
     EXPECT_NO_THROW(BaseRecettes::ouvrir(c));
@@ -211,11 +223,12 @@ TEST_F(Fichier, UneNouvelleBaseEstVideEtComplete)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Neuve.mdb"_s});
     EXPECT_EQ(BaseRecettes::ouvrir(c)->compter(), 0);
     sqlite::Database db(c, SQLITE_OPEN_READONLY);
+    // Any SQLite tool reads the nine fields under the name Cuisine.
     sqlite::Statement st(db, "SELECT (SELECT user_version FROM pragma_user_version),"
-                             " (SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND tbl_name = 'Cuisine')");
+                             " (SELECT count(*) FROM pragma_table_info('Cuisine'))");
     ASSERT_TRUE(st.etape());
-    EXPECT_EQ(st.entier(0), 1);
-    EXPECT_EQ(st.entier(1), 3);
+    EXPECT_EQ(st.entier(0), 2);
+    EXPECT_EQ(st.entier(1), 9);
 
     // A file already there, whatever its case, is never replaced.
     ecrire(chemin(u"GARDE.MDB"_s), "garder");
@@ -229,8 +242,8 @@ TEST_F(Fichier, LeCompactageGardeToutesLesRecettesSansTemporaire)
 {
     const QString c = chemin(u"Fetes.mdb"_s);
     remplir(c);
-    executerSql(c, "DELETE FROM Cuisine WHERE Numero <= 150");
-    BaseRecettes::ouvrir(c)->supprimer(151);
+    executerSql(c, "DELETE FROM Ordre WHERE Numero <= 150; DELETE FROM Fiche WHERE Id NOT IN (SELECT Id FROM Ordre)");
+    BaseRecettes::ouvrir(c)->supprimer(151, u"T151"_s);
     const qint64 taille = QFileInfo(c).size();
 
     BaseRecettes::compacter(c, chemin(u"temp.MDB"_s));
