@@ -315,11 +315,19 @@ void dater(sqlite::Database& db, const QString& chemin, const BaseRecettes::Empr
 // A write of the program: a base checked whole and then changed only by
 // the program's own writes is as sound as when it was checked, so each
 // commit carries the note that lets the next opening skip the check.
+// It also refuses to write into a file no longer under its name (replaced by
+// a compaction, a conversion or a restore meanwhile): what it wrote would be
+// lost with the old file.
 class Ecrire {
 public:
-    Ecrire(sqlite::Database& db, const QString& chemin) : db_(db), chemin_(chemin), transaction_(db)
+    Ecrire(sqlite::Database& db, const QString& chemin, std::optional<BaseRecettes::Empreinte> ouverte = {})
+        : db_(db), chemin_(chemin), transaction_(db)
     {
         avant_ = empreinte(db_, chemin_);
+        if (ouverte && (!avant_ || avant_->inode != ouverte->inode || avant_->appareil != ouverte->appareil))
+            throw ErreurBase(u"La base "_s + guillemets(nom(chemin_)) +
+                             u" a été remplacée sur le disque depuis son ouverture (compactage ou restauration par un autre"
+                             u" programme) : rien n'a été enregistré. Choisissez-la de nouveau dans le menu principal."_s);
     }
     void valider()
     {
@@ -609,13 +617,25 @@ void convertir(sqlite::Database& source, const QString& chemin)
     synchroniserDossier(info.absolutePath());
 }
 
+// Numbered 1..N in Id order, as the program leaves every base it renumbers
+// or adds to (a received base may not be); read in one pass without a sort.
+bool numerotationDense(sqlite::Database& db)
+{
+    sqlite::Statement st(db, "SELECT Numero, typeof(Numero) = 'integer' FROM Ordre ORDER BY Id");
+    for (std::int64_t attendu = 1; st.etape(); ++attendu)
+        if (!st.entier(1) || st.entier(0) != attendu)
+            return false;
+    return true;
+}
+
 // ajouter and ajouterLot; `dernier` receives the last number given.
-ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, const std::vector<Fiche>& fiches,
-                       const std::function<void(int)>& progression, std::int64_t* dernier)
+ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, const std::optional<BaseRecettes::Empreinte>& ouverte,
+                          const std::vector<Fiche>& fiches, const std::function<void(int)>& progression,
+                          std::int64_t* dernier)
 {
     return proteger(chemin, [&] {
         ResultatLot resultat;
-        Ecrire transaction(db, chemin);
+        Ecrire transaction(db, chemin, ouverte);
         std::int64_t numero = prochainNumero(db);
         std::int64_t id = prochainId(db);
         sqlite::Statement doublon(db, "SELECT 1 FROM Fiche WHERE Titre = ?1 LIMIT 1");
@@ -645,7 +665,10 @@ ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, const std
 
 }  // namespace
 
-BaseRecettes::BaseRecettes(sqlite::Database db, QString chemin) : db_(std::move(db)), chemin_(std::move(chemin)) {}
+BaseRecettes::BaseRecettes(sqlite::Database db, QString chemin) : db_(std::move(db)), chemin_(std::move(chemin))
+{
+    ouverte_ = empreinte(db_, chemin_);
+}
 
 BaseRecettes::~BaseRecettes() = default;
 
@@ -891,20 +914,20 @@ std::optional<Fiche> BaseRecettes::ficheParNumero(int numero)
 std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 {
     std::int64_t numero = 0;
-    if (!ajouterFiches(db_, chemin_, {fiche}, {}, &numero).ajoutees)
+    if (!ajouterFiches(db_, chemin_, ouverte_, {fiche}, {}, &numero).ajoutees)
         return std::nullopt;
     return static_cast<int>(numero);
 }
 
 ResultatLot BaseRecettes::ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression)
 {
-    return ajouterFiches(db_, chemin_, fiches, progression, nullptr);
+    return ajouterFiches(db_, chemin_, ouverte_, fiches, progression, nullptr);
 }
 
 std::optional<Fiche> BaseRecettes::modifier(int numero, const QString& titre, const Fiche& fiche)
 {
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
-        Ecrire transaction(db_, chemin_);
+        Ecrire transaction(db_, chemin_, ouverte_);
         const auto id = carteVue(db_, numero, titre);
         if (!id)
             return std::nullopt;
@@ -928,21 +951,29 @@ std::optional<Fiche> BaseRecettes::modifier(int numero, const QString& titre, co
 std::optional<QString> BaseRecettes::supprimer(int numero, const QString& titre)
 {
     return proteger(chemin_, [&]() -> std::optional<QString> {
-        Ecrire transaction(db_, chemin_);
+        Ecrire transaction(db_, chemin_, ouverte_);
         const auto id = carteVue(db_, numero, titre);
         if (!id)
             return std::nullopt;
+        const bool dense = numerotationDense(db_);
         for (const char* sql : {"DELETE FROM Ordre WHERE Id = ?1", "DELETE FROM Fiche WHERE Id = ?1",
                                 "DELETE FROM Texte WHERE Id = ?1"}) {
             sqlite::Statement st(db_, sql);
             st.lier(1, *id);
             st.etape();
         }
-        // One set-based pass over the small Ordre rows: the new numbers are
-        // computed before any row changes; rows already in place are left alone.
-        db_.executer("UPDATE Ordre SET Numero = r.rang"
-                     " FROM (SELECT Id AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, Id) AS rang FROM Ordre) AS r"
-                     " WHERE Ordre.Id = r.ligne AND Ordre.Numero IS NOT r.rang");
+        if (dense) {
+            // Table order is Id order: the rows after the deleted one move down by one.
+            sqlite::Statement st(db_, "UPDATE Ordre SET Numero = Numero - 1 WHERE Id > ?1");
+            st.lier(1, *id);
+            st.etape();
+        } else {
+            // One set-based pass: the new numbers are computed before any row
+            // changes; rows already in place are left alone.
+            db_.executer("UPDATE Ordre SET Numero = r.rang"
+                         " FROM (SELECT Id AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, Id) AS rang FROM Ordre) AS r"
+                         " WHERE Ordre.Id = r.ligne AND Ordre.Numero IS NOT r.rang");
+        }
         transaction.valider();
         return titre;
     });
@@ -1003,7 +1034,7 @@ std::vector<Fiche> BaseRecettes::toutesLesFiches()
 void BaseRecettes::importer(const std::vector<Fiche>& fiches)
 {
     proteger(chemin_, [&] {
-        Ecrire transaction(db_, chemin_);
+        Ecrire transaction(db_, chemin_, ouverte_);
         std::int64_t id = prochainId(db_);
         Ecriture ecriture(db_);
         for (const Fiche& f : fiches)

@@ -166,4 +166,5 @@ private:
     explicit BaseRecettes(sqlite::Database db, QString chemin);
     sqlite::Database db_;
     QString chemin_;
+    std::optional<Empreinte> ouverte_;  // the file this connection has open
 };

@@ -337,7 +337,7 @@ TEST_F(Rubrique, uneBaseIllisibleLeDitEtLaFenetreResteUtilisable)
     // Another program breaks the base under the open window.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(chemin(u"Essai.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE Cuisine RENAME TO Autre", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE Fiche RENAME TO Autre", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
 
     w->MSFlexGrid1->cliquer(21, 1);

@@ -238,6 +238,31 @@ TEST_F(Fichier, UneNouvelleBaseEstVideEtComplete)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+TEST_F(Fichier, UneBaseDeVersionUnEstConvertieEnEntierOuLaisseeTelleQuelle)
+{
+    const QString c = chemin(u"Vieille.mdb"_s);
+    executerSql(c, "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT,"
+                   " Difficulte TEXT, Ingrediant TEXT, Preparation TEXT, Vin TEXT);"
+                   "CREATE INDEX Cuisine_Numero ON Cuisine (Numero);"
+                   "PRAGMA application_id = 1129467476; PRAGMA user_version = 1;"
+                   "INSERT INTO Cuisine VALUES (5, 'DES', 'TARTE', '', '?', 'a', 'x', 'y', '?'),"
+                   " (2, 'AGN', 'GIGOT', '1 H', '?', 'b', 'sel', 'rôtir', 'Bordeaux'),"
+                   " (5, 'DES', 'JUMEAU', '', '?', 'a', 'x', 'y', '?'), (9, 'DES', NULL, NULL, '?', 'a', 'x', 'y', '?')");
+    // The new file cannot be written: the base stays as it was.
+    ASSERT_TRUE(QDir().mkdir(chemin(u".Vieille.mdb.conversion"_s)));
+    const QByteArray avant = contenu(c);
+    EXPECT_THAT(refus([&] { BaseRecettes::ouvrir(c); }), HasSubstr("n'a pas pu être mise au format"));
+    EXPECT_EQ(contenu(c), avant);
+    ASSERT_TRUE(QDir().rmdir(chemin(u".Vieille.mdb.conversion"_s)));
+
+    QStringList lues;
+    for (const Fiche& f : BaseRecettes::ouvrir(c)->toutesLesFiches())
+        lues << QString::number(f.numero) + u':' + f.titre + u':' + f.vin;
+    EXPECT_EQ(lues, (QStringList{u"2:GIGOT:Bordeaux"_s, u"5:TARTE:?"_s, u"5:JUMEAU:?"_s, u"9::?"_s}));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Vieille.mdb"_s});
+    EXPECT_EQ(BaseRecettes::reconnaitre(c), FormatFichier::Carnet);
+}
+
 TEST_F(Fichier, LeCompactageGardeToutesLesRecettesSansTemporaire)
 {
     const QString c = chemin(u"Fetes.mdb"_s);
@@ -245,8 +270,12 @@ TEST_F(Fichier, LeCompactageGardeToutesLesRecettesSansTemporaire)
     executerSql(c, "DELETE FROM Ordre WHERE Numero <= 150; DELETE FROM Fiche WHERE Id NOT IN (SELECT Id FROM Ordre)");
     BaseRecettes::ouvrir(c)->supprimer(151, u"T151"_s);
     const qint64 taille = QFileInfo(c).size();
+    auto ailleurs = BaseRecettes::ouvrir(c);
 
     BaseRecettes::compacter(c, chemin(u"temp.MDB"_s));
+
+    // Another copy still holding the old file: its save would be lost with it.
+    EXPECT_THAT(refus([&] { ailleurs->supprimer(1, u"T152"_s); }), HasSubstr("a été remplacée"));
 
     EXPECT_LT(QFileInfo(c).size(), taille);
     auto base = BaseRecettes::ouvrir(c);
