@@ -229,6 +229,10 @@ Banc::Banc(DossierBench source, const QString& racine) : source_(std::move(sourc
     // Open as File1_Click does, for cases run without the first one.
     prog_->donnees.NomBase = source_.base;
     prog_->donnees.BaseDonnees = BaseRecettes::ouvrir(source_.base);
+    // Last written by the program, as after a session: an opening need not check it whole.
+    BaseRecettes& b = *prog_->donnees.BaseDonnees;
+    const Fiche premiere = b.ficheParNumero(1).value();
+    b.modifier(1, premiere.titre, premiere);
 
     photo_ = BoiteImage::lireImage(QDir(travail_).filePath(u"Images/PAS.jpg"_s));
 }

@@ -320,7 +320,7 @@ void dater(sqlite::Database& db, const QString& chemin, const BaseRecettes::Empr
 // lost with the old file.
 class Ecrire {
 public:
-    Ecrire(sqlite::Database& db, const QString& chemin, std::optional<BaseRecettes::Empreinte> ouverte = {})
+    Ecrire(sqlite::Database& db, const QString& chemin, const std::optional<BaseRecettes::Empreinte>& ouverte)
         : db_(db), chemin_(chemin), transaction_(db)
     {
         avant_ = empreinte(db_, chemin_);
@@ -405,8 +405,7 @@ void verifierNumeros(sqlite::Database& db, const QString& chemin, const char* ta
 
 enum class Forme { Actuelle, AConvertir };
 
-// Every check reads; none writes, so a refused file keeps every byte. The
-// one write, the note of a whole-file check, comes once everything passed.
+// Every check reads; none writes, so a refused file keeps every byte.
 Forme verifierBase(sqlite::Database& db, const QString& chemin)
 {
     const QString f = guillemets(nom(chemin));
@@ -438,8 +437,8 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
         const auto e = empreinte(db, chemin);
         dejaNotee = e && dejaVerifiee(db, *e);
     }
-    // Skipped only for a file exactly as the program left it checked; cell_size_check
-    // then stops a write at any page found damaged.
+    // Skipped only for a file exactly as the program's last write left it
+    // (see Ecrire); cell_size_check then stops a write at any page found damaged.
     if (!dejaNotee) {
         lireSequentiellement(db);
         if (!integre(db))
@@ -496,10 +495,6 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
     // A larger page cache than the 2 MiB default: a renumbering rewrites every
     // row after the deleted one.
     db.executer("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cache_size=-32768");
-    if (forme == Forme::Actuelle && !dejaNotee) {
-        Ecrire note(db, chemin);
-        note.valider();
-    }
     return forme;
 }
 

@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{"abimee", {},
                  [](const QString& c) {
                      remplir(c);
-                     BaseRecettes::ouvrir(c);  // known sound, then damaged by another tool
+                     BaseRecettes::ouvrir(c)->ajouter(fiche(u"DES"_s, u"NOTEE"_s));  // left sound by the program, then damaged
                      QFile f(c);
                      ASSERT_TRUE(f.open(QIODevice::ReadWrite));
                      f.seek(4096 * 3);
