@@ -510,12 +510,12 @@ void Banc::enregistrer()
         Connexion c(base);
         for (auto _ : state) {
             c.executer("BEGIN IMMEDIATE");
-            c.executer("DELETE FROM Fiche WHERE Id = (SELECT Id FROM Ordre WHERE Numero = 1 ORDER BY Id LIMIT 1);"
-                       "DELETE FROM Texte WHERE Id = (SELECT Id FROM Ordre WHERE Numero = 1 ORDER BY Id LIMIT 1);"
-                       "DELETE FROM Ordre WHERE Id = (SELECT Id FROM Ordre WHERE Numero = 1 ORDER BY Id LIMIT 1)");
-            c.executer("UPDATE Ordre SET Numero = r.rang"
-                       " FROM (SELECT Id AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, Id) AS rang FROM Ordre) AS r"
-                       " WHERE Ordre.Id = r.ligne AND Ordre.Numero IS NOT r.rang");
+            // The table numbered 1..N in Id order: the rows after the deleted one move down.
+            c.executer("CREATE TEMP TABLE IF NOT EXISTS efface (id); DELETE FROM efface;"
+                       "INSERT INTO efface SELECT Id FROM Ordre WHERE Numero = 1 ORDER BY Id LIMIT 1;"
+                       "DELETE FROM Fiche WHERE Id IN efface; DELETE FROM Texte WHERE Id IN efface;"
+                       "DELETE FROM Ordre WHERE Id IN efface;"
+                       "UPDATE Ordre SET Numero = Numero - 1 WHERE Id > (SELECT id FROM efface)");
             c.executer("COMMIT");
         }
     });

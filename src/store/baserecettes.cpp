@@ -614,6 +614,7 @@ void convertir(sqlite::Database& source, const QString& chemin)
 
 // Numbered 1..N in Id order, as the program leaves every base it renumbers
 // or adds to (a received base may not be); read in one pass without a sort.
+// ajouter keeps it so: the new record has the largest Id and number N + 1.
 bool numerotationDense(sqlite::Database& db)
 {
     sqlite::Statement st(db, "SELECT Numero, typeof(Numero) = 'integer' FROM Ordre ORDER BY Id");
@@ -621,6 +622,13 @@ bool numerotationDense(sqlite::Database& db)
         if (!st.entier(1) || st.entier(0) != attendu)
             return false;
     return true;
+}
+
+std::int64_t versionDonnees(sqlite::Database& db)
+{
+    sqlite::Statement st(db, "PRAGMA data_version");
+    st.etape();
+    return st.entier(0);
 }
 
 // ajouter and ajouterLot; `dernier` receives the last number given.
@@ -950,7 +958,7 @@ std::optional<QString> BaseRecettes::supprimer(int numero, const QString& titre)
         const auto id = carteVue(db_, numero, titre);
         if (!id)
             return std::nullopt;
-        const bool dense = numerotationDense(db_);
+        const bool dense = (denseDepuis_ && *denseDepuis_ == versionDonnees(db_)) || numerotationDense(db_);
         for (const char* sql : {"DELETE FROM Ordre WHERE Id = ?1", "DELETE FROM Fiche WHERE Id = ?1",
                                 "DELETE FROM Texte WHERE Id = ?1"}) {
             sqlite::Statement st(db_, sql);
@@ -970,6 +978,7 @@ std::optional<QString> BaseRecettes::supprimer(int numero, const QString& titre)
                          " WHERE Ordre.Id = r.ligne AND Ordre.Numero IS NOT r.rang");
         }
         transaction.valider();
+        denseDepuis_ = versionDonnees(db_);
         return titre;
     });
 }
@@ -1035,5 +1044,6 @@ void BaseRecettes::importer(const std::vector<Fiche>& fiches)
         for (const Fiche& f : fiches)
             ecriture.ecrire(id++, f.numero, f);
         transaction.valider();
+        denseDepuis_.reset();
     });
 }

@@ -167,4 +167,7 @@ private:
     sqlite::Database db_;
     QString chemin_;
     std::optional<Empreinte> ouverte_;  // the file this connection has open
+    // data_version at which Ordre was last known numbered 1..N in Id order:
+    // still so until another connection writes (this one's own writes keep it).
+    std::optional<std::int64_t> denseDepuis_;
 };
