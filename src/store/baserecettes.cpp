@@ -632,14 +632,36 @@ std::int64_t versionDonnees(sqlite::Database& db)
 }
 
 // ajouter and ajouterLot; `dernier` receives the last number given.
+// Whether Ordre is numbered 1..N in Id order; `depuis` keeps the answer
+// while no other connection writes. Called inside the write transaction.
+bool dense(sqlite::Database& db, std::optional<std::int64_t>& depuis)
+{
+    const std::int64_t version = versionDonnees(db);
+    if (depuis && *depuis == version)
+        return true;
+    depuis.reset();
+    if (!numerotationDense(db))
+        return false;
+    depuis = version;
+    return true;
+}
+
 ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, const std::optional<BaseRecettes::Empreinte>& ouverte,
-                          const std::vector<Fiche>& fiches, const std::function<void(int)>& progression,
-                          std::int64_t* dernier)
+                          std::optional<std::int64_t>& denseDepuis, const std::vector<Fiche>& fiches,
+                          const std::function<void(int)>& progression, std::int64_t* dernier)
 {
     return proteger(chemin, [&] {
         ResultatLot resultat;
         Ecrire transaction(db, chemin, ouverte);
-        std::int64_t numero = prochainNumero(db);
+        // Numbered 1..N, the last number is the count (read without a scan).
+        std::int64_t numero = 1;
+        if (dense(db, denseDepuis)) {
+            sqlite::Statement compte(db, "SELECT count(*) FROM Ordre");
+            compte.etape();
+            numero = compte.entier(0) + 1;
+        } else {
+            numero = prochainNumero(db);
+        }
         std::int64_t id = prochainId(db);
         sqlite::Statement doublon(db, "SELECT 1 FROM Fiche WHERE Titre = ?1 LIMIT 1");
         Ecriture ecriture(db);
@@ -917,14 +939,14 @@ std::optional<Fiche> BaseRecettes::ficheParNumero(int numero)
 std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 {
     std::int64_t numero = 0;
-    if (!ajouterFiches(db_, chemin_, ouverte_, {fiche}, {}, &numero).ajoutees)
+    if (!ajouterFiches(db_, chemin_, ouverte_, denseDepuis_, {fiche}, {}, &numero).ajoutees)
         return std::nullopt;
     return static_cast<int>(numero);
 }
 
 ResultatLot BaseRecettes::ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression)
 {
-    return ajouterFiches(db_, chemin_, ouverte_, fiches, progression, nullptr);
+    return ajouterFiches(db_, chemin_, ouverte_, denseDepuis_, fiches, progression, nullptr);
 }
 
 std::optional<Fiche> BaseRecettes::modifier(int numero, const QString& titre, const Fiche& fiche)
@@ -958,14 +980,14 @@ std::optional<QString> BaseRecettes::supprimer(int numero, const QString& titre)
         const auto id = carteVue(db_, numero, titre);
         if (!id)
             return std::nullopt;
-        const bool dense = (denseDepuis_ && *denseDepuis_ == versionDonnees(db_)) || numerotationDense(db_);
+        const bool numerotee = dense(db_, denseDepuis_);
         for (const char* sql : {"DELETE FROM Ordre WHERE Id = ?1", "DELETE FROM Fiche WHERE Id = ?1",
                                 "DELETE FROM Texte WHERE Id = ?1"}) {
             sqlite::Statement st(db_, sql);
             st.lier(1, *id);
             st.etape();
         }
-        if (dense) {
+        if (numerotee) {
             // Table order is Id order: the rows after the deleted one move down by one.
             sqlite::Statement st(db_, "UPDATE Ordre SET Numero = Numero - 1 WHERE Id > ?1");
             st.lier(1, *id);
