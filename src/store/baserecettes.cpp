@@ -314,34 +314,42 @@ void dater(sqlite::Database& db, const QString& chemin, const BaseRecettes::Empr
 
 // A write of the program: a base checked whole and then changed only by
 // the program's own writes is as sound as when it was checked, so each
-// commit carries the note that lets the next opening skip the check.
+// commit carries the note that lets the next opening skip the check. `connu`
+// is the file as this connection checked it or last wrote it; a file changed
+// by anyone else meanwhile gets no note (its next opening checks it whole).
 // It also refuses to write into a file no longer under its name (replaced by
 // a compaction, a conversion or a restore meanwhile): what it wrote would be
 // lost with the old file.
 class Ecrire {
 public:
-    Ecrire(sqlite::Database& db, const QString& chemin, const std::optional<BaseRecettes::Empreinte>& ouverte)
-        : db_(db), chemin_(chemin), transaction_(db)
+    Ecrire(sqlite::Database& db, const QString& chemin, std::optional<BaseRecettes::Empreinte>& connu)
+        : db_(db), chemin_(chemin), connu_(connu), transaction_(db)
     {
         avant_ = empreinte(db_, chemin_);
-        if (ouverte && (!avant_ || avant_->inode != ouverte->inode || avant_->appareil != ouverte->appareil))
+        if (connu_ && (!avant_ || avant_->inode != connu_->inode || avant_->appareil != connu_->appareil))
             throw ErreurBase(u"La base "_s + guillemets(nom(chemin_)) +
                              u" a été remplacée sur le disque depuis son ouverture (compactage ou restauration par un autre"
                              u" programme) : rien n'a été enregistré. Choisissez-la de nouveau dans le menu principal."_s);
     }
     void valider()
     {
+        const bool note = avant_ && avant_ == connu_;
         const std::int64_t date = maintenant();
-        if (avant_)
+        if (note)
             noter(db_, *avant_, date);
         transaction_.valider();
-        if (avant_)
+        if (note) {
             dater(db_, chemin_, *avant_, date);
+            connu_ = empreinte(db_, chemin_);
+        } else if (connu_) {
+            connu_->compteur = -1;  // no longer a checked state; the file stays the one opened
+        }
     }
 
 private:
     sqlite::Database& db_;
     const QString& chemin_;
+    std::optional<BaseRecettes::Empreinte>& connu_;
     sqlite::Transaction transaction_;
     std::optional<BaseRecettes::Empreinte> avant_;
 };
@@ -646,13 +654,13 @@ bool dense(sqlite::Database& db, std::optional<std::int64_t>& depuis)
     return true;
 }
 
-ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, const std::optional<BaseRecettes::Empreinte>& ouverte,
+ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, std::optional<BaseRecettes::Empreinte>& connue,
                           std::optional<std::int64_t>& denseDepuis, const std::vector<Fiche>& fiches,
                           const std::function<void(int)>& progression, std::int64_t* dernier)
 {
     return proteger(chemin, [&] {
         ResultatLot resultat;
-        Ecrire transaction(db, chemin, ouverte);
+        Ecrire transaction(db, chemin, connue);
         // Numbered 1..N, the last number is the count (read without a scan).
         std::int64_t numero = 1;
         if (dense(db, denseDepuis)) {
@@ -692,7 +700,7 @@ ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, const std
 
 BaseRecettes::BaseRecettes(sqlite::Database db, QString chemin) : db_(std::move(db)), chemin_(std::move(chemin))
 {
-    ouverte_ = empreinte(db_, chemin_);
+    connue_ = empreinte(db_, chemin_);
 }
 
 BaseRecettes::~BaseRecettes() = default;
@@ -939,20 +947,20 @@ std::optional<Fiche> BaseRecettes::ficheParNumero(int numero)
 std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 {
     std::int64_t numero = 0;
-    if (!ajouterFiches(db_, chemin_, ouverte_, denseDepuis_, {fiche}, {}, &numero).ajoutees)
+    if (!ajouterFiches(db_, chemin_, connue_, denseDepuis_, {fiche}, {}, &numero).ajoutees)
         return std::nullopt;
     return static_cast<int>(numero);
 }
 
 ResultatLot BaseRecettes::ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression)
 {
-    return ajouterFiches(db_, chemin_, ouverte_, denseDepuis_, fiches, progression, nullptr);
+    return ajouterFiches(db_, chemin_, connue_, denseDepuis_, fiches, progression, nullptr);
 }
 
 std::optional<Fiche> BaseRecettes::modifier(int numero, const QString& titre, const Fiche& fiche)
 {
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
-        Ecrire transaction(db_, chemin_, ouverte_);
+        Ecrire transaction(db_, chemin_, connue_);
         const auto id = carteVue(db_, numero, titre);
         if (!id)
             return std::nullopt;
@@ -976,7 +984,7 @@ std::optional<Fiche> BaseRecettes::modifier(int numero, const QString& titre, co
 std::optional<QString> BaseRecettes::supprimer(int numero, const QString& titre)
 {
     return proteger(chemin_, [&]() -> std::optional<QString> {
-        Ecrire transaction(db_, chemin_, ouverte_);
+        Ecrire transaction(db_, chemin_, connue_);
         const auto id = carteVue(db_, numero, titre);
         if (!id)
             return std::nullopt;
@@ -1060,7 +1068,7 @@ std::vector<Fiche> BaseRecettes::toutesLesFiches()
 void BaseRecettes::importer(const std::vector<Fiche>& fiches)
 {
     proteger(chemin_, [&] {
-        Ecrire transaction(db_, chemin_, ouverte_);
+        Ecrire transaction(db_, chemin_, connue_);
         std::int64_t id = prochainId(db_);
         Ecriture ecriture(db_);
         for (const Fiche& f : fiches)

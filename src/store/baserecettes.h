@@ -166,7 +166,7 @@ private:
     explicit BaseRecettes(sqlite::Database db, QString chemin);
     sqlite::Database db_;
     QString chemin_;
-    std::optional<Empreinte> ouverte_;  // the file this connection has open
+    std::optional<Empreinte> connue_;  // the file as this connection checked it or last wrote it
     // data_version at which Ordre was last known numbered 1..N in Id order:
     // still so until another connection writes (this one's own writes keep it).
     std::optional<std::int64_t> denseDepuis_;
