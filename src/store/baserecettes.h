@@ -52,10 +52,7 @@ private:
     QString message_;
 };
 
-struct ResultatLot {
-    int ajoutees = 0;
-    QStringList dejaPresentes;
-};
+struct ResultatLot { int ajoutees = 0; QStringList dejaPresentes; };
 
 enum class FormatFichier {
     Carnet,   // SQLite with our application_id
@@ -119,8 +116,7 @@ public:
     // The caller has made the field conversions (upper case, "?").
     std::optional<int> ajouter(const Fiche& fiche);
 
-    // Same as ajouter for each card, in order, in one transaction (all or
-    // nothing); `progression` is told how many cards are done.
+    // Appends each card at the end of table order under the duplicate-title rule of ajouter, all in one transaction (all or nothing); `progression` is called with the number of cards done so far.
     ResultatLot ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression = {});
 
     // The card the user saw is the first record (table order) with both
