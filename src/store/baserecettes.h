@@ -57,8 +57,6 @@ private:
     QString message_;
 };
 
-struct ResultatLot { int ajoutees = 0; QStringList dejaPresentes; };
-
 enum class FormatFichier {
     Carnet,   // SQLite with our application_id
     Sqlite,   // another SQLite file (opened when it holds a proper Cuisine)
