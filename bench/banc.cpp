@@ -15,7 +15,7 @@
 #include "search/kalrecherche.h"
 #include "shell/kaldepart.h"
 #include "shell/kaltexte.h"
-#include "shell/programme.h"
+#include "app/programme.h"
 #include "store/catalogue.h"
 
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 #include "platform/encodage.h"
 #include "platform/imprimante.h"
 #include "print/kalimprime.h"
-#include "shell/programme.h"
+#include "app/programme.h"
 #include "store/baserecettes.h"
 #include "store/legacy.h"
 

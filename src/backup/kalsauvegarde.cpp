@@ -1,10 +1,10 @@
 #include "backup/kalsauvegarde.h"
 
+#include "app/programme.h"
 #include "platform/encodage.h"
 #include "platform/fichiers.h"
 #include "platform/lecteurs.h"
 #include "platform/textes.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,8 +3,8 @@
 // program folder to a chosen folder, remembers it in "Sauve.kal", and copies
 // the last backup back (restore).
 
+#include "app/fenetrekal.h"
 #include "backup/copie.h"
-#include "shell/fenetrekal.h"
 
 #include <QString>
 #include <QStringList>

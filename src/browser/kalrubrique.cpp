@@ -1,12 +1,12 @@
 #include "browser/kalrubrique.h"
 
+#include "app/modformzoomed.h"
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/grille.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
 #include "print/impression.h"
-#include "shell/modformzoomed.h"
-#include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 

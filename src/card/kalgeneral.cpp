@@ -1,14 +1,14 @@
 #include "card/kalgeneral.h"
 
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/fichiers.h"
 #include "platform/grille.h"
 #include "platform/lignes.h"
-#include "platform/sablier.h"
 #include "platform/pictogrammes.h"
+#include "platform/sablier.h"
 #include "platform/textes.h"
 #include "print/impression.h"
-#include "shell/programme.h"
 #include "store/baserecettes.h"
 #include "store/photo.h"
 

@@ -3,7 +3,7 @@
 // with its photograph, the previous and next card, a new card, saving,
 // deletion and the print question.
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 #include <QStringList>

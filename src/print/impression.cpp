@@ -1,10 +1,10 @@
 #include "print/impression.h"
 
+#include "app/programme.h"
 #include "platform/encodage.h"
 #include "platform/fichiers.h"
 #include "print/kalimprime.h"
 #include "store/catalogue.h"
-#include "shell/programme.h"
 
 #include <QDir>
 

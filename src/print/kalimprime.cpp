@@ -1,6 +1,6 @@
 #include "print/kalimprime.h"
 
-#include "shell/programme.h"
+#include "app/programme.h"
 
 #include <cmath>
 

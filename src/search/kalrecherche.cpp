@@ -1,5 +1,6 @@
 #include "search/kalrecherche.h"
 
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/dialogues.h"
 #include "platform/grille.h"
@@ -7,7 +8,6 @@
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
 #include "print/impression.h"
-#include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 

@@ -1,10 +1,10 @@
 #include "shell/echanges.h"
 
+#include "app/programme.h"
 #include "exchange/lecture.h"
 #include "exchange/mealmaster.h"
 #include "platform/fichiers.h"
 #include "platform/sablier.h"
-#include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 

@@ -5,7 +5,7 @@
 #include "platform/dialogues.h"
 #include "platform/imprimante.h"
 #include "platform/systeme.h"
-#include "shell/programme.h"
+#include "app/programme.h"
 
 #include <QDir>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
+#include "app/programme.h"
 #include "platform/twips.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 // The running program: the shared state, the screen scaling, the platform
 // services and the live windows. Windows reach each other only through it.
 
+#include "app/donnees.h"
+#include "app/modformzoomed.h"
 #include "platform/dialogues.h"
 #include "platform/imprimante.h"
 #include "platform/systeme.h"
-#include "shell/modformzoomed.h"
-#include "store/donnees.h"
 
 #include <QList>
 #include <QPointer>
