@@ -57,7 +57,7 @@ inline bool coupure(const QByteArray& octets)
         }(),
         QString());
     const QString texte = QString::fromUtf8(octets);
-    KalImprime k(prog);
+    KalImprime k(prog.imprimante());
     k.CoupeLigne(texte, 300, 12000);
     return k.List2.join(QString()) == sansBlancsFinaux(texte);
 }

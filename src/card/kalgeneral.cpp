@@ -8,7 +8,7 @@
 #include "platform/pictogrammes.h"
 #include "platform/sablier.h"
 #include "platform/textes.h"
-#include "print/impression.h"
+#include "print/question.h"
 #include "store/baserecettes.h"
 #include "store/photo.h"
 
@@ -621,14 +621,9 @@ void KalGeneral::fermerQuestion()
     Text8->hide();
 }
 
-void KalGeneral::preparerImpression()
+FicheRecette KalGeneral::fiche() const
 {
-    Donnees& d = prog.donnees;
-    d.ImpTitre = Text1->texte().trimmed();
-    d.ImpTempPrepa = Text2->texte().trimmed();
-    d.ImpTempCuisson = Text3->texte().trimmed();
-    d.ImpDifficulte = Text4->texte().trimmed();
-    d.ImpVin = Text7->texte().trimmed();
+    return {Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(), Text7->texte(), List1, List2};
 }
 
 void KalGeneral::Imprim_Click()
@@ -636,44 +631,16 @@ void KalGeneral::Imprim_Click()
     for (QWidget* w : std::initializer_list<QWidget*>{Text2, Text3, Text4, Text5, Text6, Text7,
                                                        Label3, Label4, Label5, Label6, Label7})
         w->hide();
-    preparerImpression();
-    Label8->setText(u"I=Imprimante ou T=texte"_s.toUpper());
-    Text8->show();
-    Text8->setTexte(u"I"_s);
-    Text8->setFocus();
+    poserQuestionImpression(Label8, Text8);
 }
 
 void KalGeneral::Text8_KeyPress(int& KeyAscii)
 {
-    KeyAscii = majusculeTouche(KeyAscii);
-    if (KeyAscii != 13)
+    if (!entreeQuestionImpression(KeyAscii))
         return;
-    if (choisitImprimante(Text8->texte()))
-        imprimer();
-    else
-        exporter();
-}
-
-void KalGeneral::imprimer()
-{
-    // Taken again from the boxes: "Suivant" may have moved to another card
-    // while the question was open, and the lists follow the card shown.
-    preparerImpression();
-    prog.donnees.ImpOrigine = 2;
-    const ResultatImpression r = ImprimeFiche(prog, Image1->image(), List1, List2);
-    if (!r.reussi)
-        prog.dialogues().message(this, r.erreur.isEmpty() ? u"L'impression a échoué."_s : r.erreur);
-    else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this, messagePdf(r.fichierPdf));
-    Image1->vider();
-    Lire();
-}
-
-void KalGeneral::exporter()
-{
-    const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(),
-                                  Text7->texte(), List1,          List2};
-    const std::optional<QString> echec = ExporterTexte(prog, recette);
-    prog.dialogues().message(this, echec ? *echec : messageExport(recette.titre));
+    // Read at the answer: "Suivant" may have moved to another card while the
+    // question was open, and the lists follow the card shown.
+    if (repondreQuestionImpression(prog.imprimante(), prog.dialogues(), this, Text8->texte(), fiche(), Image1->image()))
+        Image1->vider();
     Lire();
 }

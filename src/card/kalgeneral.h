@@ -17,6 +17,7 @@ class QLabel;
 class Texte;
 class TexteMulti;
 struct Fiche;
+struct FicheRecette;
 
 class KalGeneral : public FenetreKal {
     Q_OBJECT
@@ -103,9 +104,7 @@ private:
     bool photoAEcrire() const;
     bool ecrirePhoto();
     void fermerQuestion();
-    void preparerImpression();
-    void imprimer();
-    void exporter();
+    FicheRecette fiche() const;
 
     bool photoChoisie() const;
 
