@@ -171,7 +171,7 @@ bool KalSauvegarde::appliquerMarqueur(const Marqueur& m)
 
 bool KalSauvegarde::ecrireMarqueur(const Marqueur& m)
 {
-    return !Copieur::remplacer(cheminMarqueur(), formaterMarqueur(m));
+    return !ecrireFichierDurable(cheminMarqueur(), formaterMarqueur(m));
 }
 
 void KalSauvegarde::Drive1_Change()
