@@ -190,11 +190,9 @@ void KalGeneral::Consult()
 
     std::vector<LigneFiche> fiches;
     if (BaseRecettes* b = base()) {
-        try {
+        essayer([&] {
             fiches = b->listerCategorie(prog.donnees.CodeCategorie);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
     }
     Label1->setText(prog.donnees.NomCategorie + u"  Nombre de Fiches "_s
                     + QString::number(fiches.size()));
@@ -260,10 +258,9 @@ void KalGeneral::MSFlexGrid1_Click()
         return;
     std::optional<Fiche> trouvee;
     int position = 0;
-    try {
+    if (!essayer([&] {
         trouvee = b->premiereParTitre(prog.donnees.CodeCategorie, titre, &position);
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
 
@@ -297,12 +294,11 @@ void KalGeneral::deplacer(int pas)
     const QString& code = prog.donnees.CodeCategorie;
     std::optional<Fiche> f;
     int position = 0;
-    try {
+    if (!essayer([&] {
         const int nombre = b->compterCategorie(code);
         position = pas > 0 ? std::min(PositionFiche + 1, nombre) : std::max(PositionFiche - 1, 1);
         f = b->ficheAPosition(code, position);
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
     viderChamps();
@@ -487,10 +483,9 @@ void KalGeneral::Enreg_Click()
     if (!b)
         return;
     std::optional<int> numero;
-    try {
+    if (!essayer([&] {
         numero = b->ajouter(saisie());
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
     if (!numero) {
@@ -499,11 +494,9 @@ void KalGeneral::Enreg_Click()
     }
     if (!ecrirePhoto()) {
         // The new card is the last of the table: taking it back renumbers nothing.
-        try {
+        essayer([&] {
             b->supprimer(*numero);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
         return;
     }
     Lire();
@@ -539,11 +532,9 @@ void KalGeneral::Enregistre_Click()
         return;
     }
     if (!ecrirePhoto()) {
-        try {
+        essayer([&] {
             b->modifier(NumeroFiche, *ancienne);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
         return;
     }
     Image1->vider();
@@ -559,11 +550,10 @@ void KalGeneral::Efface_Click()
     if (!b)
         return;
     std::optional<QString> titre;
-    try {
+    if (!essayer([&] {
         const Sablier sablier;
         titre = b->supprimer(NumeroFiche);
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
     if (titre) {

@@ -193,11 +193,9 @@ void KalRecherche::MSFlexGrid1_Click()
 
     std::optional<Fiche> f;
     if (BaseRecettes* base = prog.donnees.BaseDonnees.get()) {
-        try {
+        essayer([&] {
             f = base->premiereParTitre(QString(), titre);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message(), titreProgramme());
-        }
+        });
     }
     if (f) {
         Text1->setTexte(f->titre);

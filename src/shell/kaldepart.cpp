@@ -218,14 +218,13 @@ void KalDepart::File1_Click()
     }
     // The base becomes current only once it has opened and counted: a refused
     // file leaves the previous state and the list as they were.
-    try {
+    if (!essayer([&] {
         auto base = BaseRecettes::ouvrir(nom);
         const int nombre = base->compter();
         prog.donnees.BaseDonnees = std::move(base);
         prog.donnees.NomBase = nom;
         prog.donnees.NombreFiches = nombre;
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         File1->oublierChoix();
         return;
     }
@@ -253,20 +252,17 @@ void KalDepart::Base_Click()
     Donnees& d = prog.donnees;
     d.fermerBase();
     bool reussi = false;
-    try {
+    essayer([&] {
         const Sablier sablier;
         BaseRecettes::compacter(d.NomBase, u"temp.MDB"_s);
         reussi = true;
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
-    }
+    });
     if (reussi)
         prog.dialogues().message(this, u"Compactage de la Base de Données et Terminée"_s);
-    try {
+    if (!essayer([&] {
         d.BaseDonnees = BaseRecettes::ouvrir(d.NomBase);
-    } catch (const ErreurBase& e) {
+    })) {
         // Without its base the menu would only lead to failures: back to the list.
-        prog.dialogues().message(this, e.message());
         Lire();
     }
 }
@@ -275,11 +271,9 @@ void KalDepart::Importer_Click()
 {
     if (!importerRecettes(prog, this))
         return;
-    try {
+    essayer([&] {
         prog.donnees.NombreFiches = prog.donnees.BaseDonnees->compter();
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
-    }
+    });
     Label2->setText(u"Nombre de Recettes  "_s + QString::number(prog.donnees.NombreFiches));
 }
 
