@@ -25,4 +25,5 @@ public:
     bool ouvrirAdresse(const QUrl&) override { return false; }
     QString dateCourte() override { return QStringLiteral("06/12/2026"); }
     void quitter() override {}
+    QStringList volumes() override { return {QStringLiteral("/")}; }
 };

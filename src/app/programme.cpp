@@ -1,9 +1,15 @@
 #include "app/programme.h"
 
+#include "backup/copie.h"
 #include "platform/verroudossier.h"
 
 #include <QApplication>
 #include <QVariant>
+
+Services::Services() : copieur(std::make_unique<Copieur>()) {}
+Services::Services(Services&&) noexcept = default;
+Services& Services::operator=(Services&&) noexcept = default;
+Services::~Services() = default;
 
 Services Services::qt()
 {

@@ -4,7 +4,6 @@
 // the last backup back (restore).
 
 #include "app/fenetrekal.h"
-#include "backup/copie.h"
 
 #include <QString>
 #include <QStringList>
@@ -58,9 +57,6 @@ public:
     QGroupBox* Frame1;
     QProgressBar* ProgressBar1;
     QStringList File1;  // the files being copied, never shown
-
-    // Every file copy goes through it (tests put in one that fails).
-    std::unique_ptr<Copieur> copieur = std::make_unique<Copieur>();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -135,6 +135,18 @@ void DossierProgramme::TearDown()
     QDir::setCurrent(ancienDossier_);
 }
 
+qint64 CopieurEspion::copierBloc(int entree, int sortie, qint64 taille)
+{
+    ++blocs;
+    if (avantBloc)
+        avantBloc();
+    if (blocs == echecAuBloc) {
+        Copieur::copierBloc(entree, sortie, taille / 2);
+        return -1;
+    }
+    return Copieur::copierBloc(entree, sortie, taille);
+}
+
 Programme& DossierProgramme::programme(bool imprimantePdf)
 {
     Services s;
@@ -152,6 +164,9 @@ Programme& DossierProgramme::programme(bool imprimantePdf)
         imprimante = i.get();
         s.imprimante = std::move(i);
     }
+    auto c = std::make_unique<CopieurEspion>();
+    copieur = c.get();
+    s.copieur = std::move(c);
     prog = std::make_unique<Programme>(std::move(s), dossier.path());
     prog->intervalleSplash = 1;
     prog->importeur = QStringLiteral(CARNET_BUILD_DIR "/carnet-import");

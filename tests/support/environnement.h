@@ -2,8 +2,10 @@
 // Test doubles of the platform services and a fixture that runs a Programme
 // over a temporary program folder (which is also the working folder).
 
+#include "backup/copie.h"
 #include "platform/dialogues.h"
 #include "platform/imprimante.h"
+#include "platform/lecteurs.h"
 #include "platform/systeme.h"
 #include "app/programme.h"
 
@@ -61,6 +63,19 @@ public:
     bool ouvrirAdresse(const QUrl& a) override;
     QString dateCourte() override { return date; }
     void quitter() override { ++quitte; }
+    QStringList lecteurs = volumesMontes();
+    QStringList volumes() override { return lecteurs; }
+};
+
+// The real copier, whose block copies can be watched or made to fail halfway.
+class CopieurEspion : public Copieur {
+public:
+    std::function<void()> avantBloc;
+    int blocs = 0;
+    int echecAuBloc = 0;  // 1-based; 0: never
+
+protected:
+    qint64 copierBloc(int entree, int sortie, qint64 taille) override;
 };
 
 // Records what is printed; text widths are a fixed number of twips per character.
@@ -116,6 +131,7 @@ protected:
     FauxDialogues* dialogues = nullptr;
     FauxSysteme* systeme = nullptr;
     FausseImprimante* imprimante = nullptr;  // null with the PDF printer
+    CopieurEspion* copieur = nullptr;
 
 private:
     QString ancienDossier_;
