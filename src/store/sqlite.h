@@ -44,7 +44,6 @@ public:
     void verifier(int code) const;
 
     std::int64_t dernierRowid() const;
-    int modifications() const;  // rows changed by the last statement
 
 private:
     sqlite3* db_ = nullptr;
@@ -60,6 +59,8 @@ public:
     // Parameters are 1-based, as in SQL.
     void lier(int index, const QString& texte);
     void lier(int index, std::int64_t valeur);
+    // The value of `colonne` in the current row of `source`, type and bytes kept.
+    void lierValeur(int index, const Statement& source, int colonne);
 
     // True when a row is available, false when the statement is done.
     bool etape();
@@ -68,6 +69,8 @@ public:
 
     std::int64_t entier(int colonne) const;
     QString texte(int colonne) const;  // NULL reads as ""
+    // Same storage class and same bytes as `autre` in the same column.
+    bool memeValeur(int colonne, const Statement& autre) const;
 
 private:
     Database& db_;
