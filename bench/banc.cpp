@@ -1,6 +1,6 @@
 #include "banc.h"
 
-#include "services.h"
+#include "doubles.h"
 
 #include "backup/kalsauvegarde.h"
 #include "browser/kalrubrique.h"
@@ -15,7 +15,7 @@
 #include "search/kalrecherche.h"
 #include "shell/kaldepart.h"
 #include "shell/kaltexte.h"
-#include "shell/programme.h"
+#include "app/programme.h"
 #include "store/catalogue.h"
 
 #include <benchmark/benchmark.h>
@@ -223,10 +223,12 @@ Banc::Banc(DossierBench source, const QString& racine) : source_(std::move(sourc
     QDir::setCurrent(travail_);
 
     Services s;
-    auto d = std::make_unique<DialoguesBanc>();
+    auto d = std::make_unique<FauxDialogues>();
     dialogues_ = d.get();
     s.dialogues = std::move(d);
-    s.systeme = std::make_unique<SystemeBanc>();
+    auto y = std::make_unique<FauxSysteme>();
+    y->taille = {1280, 1024};
+    s.systeme = std::move(y);
     s.imprimante = std::make_unique<ImprimanteQt>(ImprimanteQt::Sortie::Pdf);
     prog_ = std::make_unique<Programme>(std::move(s), travail_);
     prog_->charger(prog_->kalDepart);
@@ -289,10 +291,10 @@ void Banc::enregistrer()
                                              return;
                                          }
                                          state.counters["pic_Mo"] = picMo();
-                                         for (const QString& m : std::as_const(dialogues_->messages))
+                                         for (const FauxDialogues::Message& m : std::as_const(dialogues_->messages))
                                              if (!std::any_of(attendus.begin(), attendus.end(),
-                                                              [&](const QString& a) { return m.startsWith(a); })) {
-                                                 state.SkipWithError(qPrintable(u"message : "_s + m));
+                                                              [&](const QString& a) { return m.texte.startsWith(a); })) {
+                                                 state.SkipWithError(qPrintable(u"message : "_s + m.texte));
                                                  return;
                                              }
                                      })

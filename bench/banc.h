@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-class DialoguesBanc;
+class FauxDialogues;
 class Programme;
 
 struct Mesure {
@@ -35,7 +35,7 @@ private:
     QString racine_;
     QString travail_;  // the program and working folder of the run
     std::unique_ptr<Programme> prog_;
-    DialoguesBanc* dialogues_ = nullptr;
+    FauxDialogues* dialogues_ = nullptr;
     QImage photo_;
     int suivants_ = 0;  // numbers the new cards
 };

@@ -10,7 +10,8 @@
 #include "platform/encodage.h"
 #include "platform/imprimante.h"
 #include "print/kalimprime.h"
-#include "shell/programme.h"
+#include "app/programme.h"
+#include "doubles.h"
 #include "store/baserecettes.h"
 #include "store/legacy.h"
 
@@ -23,41 +24,22 @@
 
 namespace cibles {
 
-// Widths that vary by character, zero included.
-class ImprimanteLargeurs : public Imprimante {
-public:
-    void setNomPolice(const QString&) override {}
-    void setTaillePolice(double) override {}
-    void setGras(bool) override {}
-    void setCouleur(const QColor&) override {}
-    QFont police() const override { return QFont(); }
-    void nommerDocument(const QString&) override {}
-    void imprimerLigne(const QList<MorceauLigne>&) override {}
-    void dessinerImage(const QImage&, double, double, double, double) override {}
-    void nouvellePage() override {}
-    int page() const override { return 0; }
-    ResultatImpression finDocument() override { return {}; }
-    double largeurTexte(const QString& texte) override
-    {
-        double l = 0;
-        for (const QChar c : texte)
-            l += (c.unicode() % 13) * 45.5;  // 0 to 546 twips
-        return l;
-    }
-};
-
 // KalImprime::CoupeLigne ends and loses or repeats no character.
 inline bool coupure(const QByteArray& octets)
 {
-    static Programme prog(
-        [] {
-            Services s;
-            s.imprimante = std::make_unique<ImprimanteLargeurs>();
-            return s;
-        }(),
-        QString());
+    static FausseImprimante imprimante = [] {
+        FausseImprimante i;
+        // Widths that vary by character, zero included: 0 to 546 twips.
+        i.largeur = [](const QString& texte) {
+            double l = 0;
+            for (const QChar c : texte)
+                l += (c.unicode() % 13) * 45.5;
+            return l;
+        };
+        return i;
+    }();
     const QString texte = QString::fromUtf8(octets);
-    KalImprime k(prog);
+    KalImprime k(imprimante);
     k.CoupeLigne(texte, 300, 12000);
     return k.List2.join(QString()) == sansBlancsFinaux(texte);
 }

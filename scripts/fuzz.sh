@@ -1,14 +1,16 @@
 #!/bin/bash
-# Builds the libFuzzer targets of fuzz/ with clang (apart from the normal
-# build) and runs each for a bounded time: scripts/fuzz.sh [SECONDS] [TARGET...]
+# Builds the libFuzzer targets of fuzz/ with clang (the main project with
+# CARNET_FUZZ, in its own build folder) and runs each for a bounded time:
+# scripts/fuzz.sh [SECONDS] [TARGET...]
 # Crashing inputs land in fuzz/regression/, which test_reliability replays.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 duree=${1:-60}
 shift || true
 construction=$racine/build-fuzz
-CC=clang CXX=clang++ cmake -S "$racine/fuzz" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$construction" -j2
+CC=clang CXX=clang++ cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCARNET_FUZZ=ON -DCARNET_SANITIZE=ON -DCARNET_TESTS=OFF -DCARNET_BENCH=OFF >/dev/null
+cmake --build "$construction" -j2 -t fuzz_coupure fuzz_decodage fuzz_marqueur fuzz_base fuzz_import fuzz_mealmaster fuzz_jsonld
 
 cibles=("$@")
 [ ${#cibles[@]} -gt 0 ] || cibles=(fuzz_coupure fuzz_decodage fuzz_marqueur fuzz_base fuzz_import fuzz_mealmaster fuzz_jsonld)

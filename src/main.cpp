@@ -1,4 +1,4 @@
-#include "shell/programme.h"
+#include "app/programme.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,10 @@
 #include "backup/copie.h"
 
+#include "platform/fichiers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <sqlite3.h>
@@ -76,19 +77,6 @@ public:
 private:
     int fd_;
 };
-
-// A new file beside `cible`, named after it so a temporary left by a killed
-// copy is recognised, and not matching any pattern the backup copies.
-int creerTemporaire(const QString& cible, QString& nom)
-{
-    for (int essai = 0; essai < 16; ++essai) {
-        nom = u"%1.carnet-%2"_s.arg(cible, QString::number(QRandomGenerator::global()->generate(), 36));
-        const int fd = ::open(octets(nom).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
 
 // A regular file opened for reading; a FIFO or a device is never opened
 // in a way that blocks. -1 for anything else.
@@ -213,30 +201,6 @@ std::optional<QByteArray> Copieur::lireFichier(const QString& chemin, qint64 tai
     return lu;
 }
 
-std::optional<QString> Copieur::remplacer(const QString& cible, const QByteArray& contenu)
-{
-    QString temporaire;
-    Descripteur fd(creerTemporaire(cible, temporaire));
-    const QString raison = u"LE FICHIER %1 N'A PAS PU ETRE ECRIT."_s.arg(natif(cible));
-    if (fd.get() < 0)
-        return raison;
-    bool ecrit = true;
-    for (qsizetype fait = 0; ecrit && fait < contenu.size();) {
-        const ssize_t n = ::write(fd.get(), contenu.constData() + fait, static_cast<std::size_t>(contenu.size() - fait));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ecrit = n > 0;
-        fait += std::max<ssize_t>(n, 0);
-    }
-    // rename replaces a link by the file itself.
-    if (!ecrit || ::fsync(fd.get()) != 0 || !fd.fermer()
-        || ::rename(octets(temporaire).constData(), octets(cible).constData()) != 0) {
-        ::unlink(octets(temporaire).constData());
-        return raison;
-    }
-    return std::nullopt;
-}
-
 Copieur::~Copieur()
 {
     abandonner();
@@ -279,7 +243,7 @@ std::optional<EchecCopie> Copieur::preparer(const QString& source, const QString
     if (const auto erreur = descripteurDossier(QFileInfo(cible).absolutePath()))
         return echec(*erreur);
     QString temporaire;
-    Descripteur sortie(creerTemporaire(cible, temporaire));
+    Descripteur sortie(ouvrirTemporaire(cible, temporaire));
     if (sortie.get() < 0)
         return echec(u"ECRITURE IMPOSSIBLE DANS %1 (DOSSIER PROTEGE ?)"_s.arg(natif(cible)));
     // Listed at once, so that a failure below removes it with the others.

@@ -53,9 +53,6 @@ public:
     // The whole of a small regular file, read without blocking (a FIFO or a
     // device is refused at once); nothing when it is not one or is larger.
     static std::optional<QByteArray> lireFichier(const QString& chemin, qint64 tailleMax);
-    // Writes `octets` as the new file `cible`: a link there is replaced by
-    // the file, never written through. Nothing on success.
-    static std::optional<QString> remplacer(const QString& cible, const QByteArray& octets);
 
 protected:
     // Copies up to `taille` bytes from `entree` to `sortie` (descriptors, at

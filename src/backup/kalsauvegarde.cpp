@@ -1,10 +1,11 @@
 #include "backup/kalsauvegarde.h"
 
+#include "app/programme.h"
+#include "backup/copie.h"
 #include "platform/encodage.h"
 #include "platform/fichiers.h"
 #include "platform/lecteurs.h"
 #include "platform/textes.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -113,7 +114,7 @@ KalSauvegarde::KalSauvegarde(Programme& programme) : FenetreKal(programme)
     Label2 = controle<QLabel>("Label2", 3180, 1920, 5535, 615);
     Label2->setWordWrap(true);
     Dir1 = controle<ListeDossiers>("Dir1", 1339, 3757, 2535, 990);
-    Drive1 = controle<ListeLecteurs>("Drive1", 8066, 4080, 2475, 315);
+    Drive1 = controle<ListeLecteurs>("Drive1", 8066, 4080, 2475, 315, nullptr, prog.systeme().volumes());
     Text1 = controle<Texte>("Text1", 3908, 5970, 4065, 525);
     couleurs(Text1, QColor(192, 255, 255), QColor(192, 64, 0));
     Frame1 = controle<QGroupBox>("Frame1", 2468, 6870, 6945, 825);
@@ -171,7 +172,7 @@ bool KalSauvegarde::appliquerMarqueur(const Marqueur& m)
 
 bool KalSauvegarde::ecrireMarqueur(const Marqueur& m)
 {
-    return !Copieur::remplacer(cheminMarqueur(), formaterMarqueur(m));
+    return !ecrireFichierDurable(cheminMarqueur(), formaterMarqueur(m));
 }
 
 void KalSauvegarde::Drive1_Change()
@@ -250,7 +251,7 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
     for (qsizetype i = 0; i < File1.size(); ++i) {
         const QString& nom = File1[i];
         if (quitterDemande_) {
-            copieur->abandonner();
+            prog.copieur().abandonner();
             prog.dialogues().message(this, u"LA %1 A ETE INTERROMPUE : ELLE EST INCOMPLETE."_s.arg(operation));
             return false;
         }
@@ -264,13 +265,13 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
             }
         }
         // A restore never follows a link of the backup folder.
-        const std::optional<EchecCopie> erreur = copieur->preparer(de.filePath(nom), vers.filePath(nom), nonCopies != nullptr);
+        const std::optional<EchecCopie> erreur = prog.copieur().preparer(de.filePath(nom), vers.filePath(nom), nonCopies != nullptr);
         if (erreur && erreur->source && nonCopies) {
             nonCopies->append(erreur->raison);
             continue;
         }
         if (erreur && erreur->source) {
-            copieur->abandonner();
+            prog.copieur().abandonner();
             prog.dialogues().message(this, u"LA %1 EST REFUSEE : %2\nRIEN N'A ETE REMPLACE."_s.arg(operation, erreur->raison));
             return false;
         }
@@ -285,7 +286,7 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
         QCoreApplication::processEvents();
     }
     // Every file written: now they all replace their targets, or none does.
-    if (const std::optional<QString> erreur = copieur->valider()) {
+    if (const std::optional<QString> erreur = prog.copieur().valider()) {
         prog.dialogues().message(this, u"LA COPIE VERS %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(cible), *erreur, operation));
         return false;
     }

@@ -3,8 +3,7 @@
 // program folder to a chosen folder, remembers it in "Sauve.kal", and copies
 // the last backup back (restore).
 
-#include "backup/copie.h"
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 #include <QStringList>
@@ -58,9 +57,6 @@ public:
     QGroupBox* Frame1;
     QProgressBar* ProgressBar1;
     QStringList File1;  // the files being copied, never shown
-
-    // Every file copy goes through it (tests put in one that fails).
-    std::unique_ptr<Copieur> copieur = std::make_unique<Copieur>();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,12 +1,12 @@
 #include "browser/kalrubrique.h"
 
+#include "app/modformzoomed.h"
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/grille.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
 #include "print/impression.h"
-#include "shell/modformzoomed.h"
-#include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 
@@ -159,11 +159,9 @@ void KalRubrique::Lire()
     // One query for the whole list, grouped in the order of `codes`.
     std::vector<LigneTrouvee> recettes;
     if (BaseRecettes* base = prog.donnees.BaseDonnees.get()) {
-        try {
+        essayer([&] {
             recettes = base->listerParCategories(codes);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
     } else {
         prog.dialogues().message(this, u"Aucune base de recettes n'est ouverte."_s);
     }
@@ -209,10 +207,9 @@ void KalRubrique::MSFlexGrid1_Click()
 
     std::optional<Fiche> trouvee;
     if (BaseRecettes* base = prog.donnees.BaseDonnees.get()) {
-        try {
+        if (!essayer([&] {
             trouvee = base->premiereParTitre(QString(), titre);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
+        })) {
             return;
         }
     }

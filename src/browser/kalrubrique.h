@@ -2,7 +2,7 @@
 // The list of every recipe grouped by category, a read-only preview of the
 // recipe clicked, and the printout of the list.
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 #include "card/kalgeneral.h"
 
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/fichiers.h"
 #include "platform/grille.h"
 #include "platform/lignes.h"
-#include "platform/sablier.h"
 #include "platform/pictogrammes.h"
+#include "platform/sablier.h"
 #include "platform/textes.h"
-#include "print/impression.h"
-#include "shell/programme.h"
+#include "print/question.h"
 #include "store/baserecettes.h"
 #include "store/photo.h"
 
@@ -190,11 +190,9 @@ void KalGeneral::Consult()
 
     std::vector<LigneFiche> fiches;
     if (BaseRecettes* b = base()) {
-        try {
+        essayer([&] {
             fiches = b->listerCategorie(prog.donnees.CodeCategorie);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
     }
     Label1->setText(prog.donnees.NomCategorie + u"  Nombre de Fiches "_s
                     + QString::number(fiches.size()));
@@ -260,10 +258,9 @@ void KalGeneral::MSFlexGrid1_Click()
         return;
     std::optional<Fiche> trouvee;
     int position = 0;
-    try {
+    if (!essayer([&] {
         trouvee = b->premiereParTitre(prog.donnees.CodeCategorie, titre, &position);
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
 
@@ -298,12 +295,11 @@ void KalGeneral::deplacer(int pas)
     const QString& code = prog.donnees.CodeCategorie;
     std::optional<Fiche> f;
     int position = 0;
-    try {
+    if (!essayer([&] {
         const int nombre = b->compterCategorie(code);
         position = pas > 0 ? std::min(PositionFiche + 1, nombre) : std::max(PositionFiche - 1, 1);
         f = b->ficheAPosition(code, position);
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
     viderChamps();
@@ -489,10 +485,9 @@ void KalGeneral::Enreg_Click()
     if (!b)
         return;
     std::optional<int> numero;
-    try {
+    if (!essayer([&] {
         numero = b->ajouter(saisie());
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
     if (!numero) {
@@ -501,11 +496,9 @@ void KalGeneral::Enreg_Click()
     }
     if (!ecrirePhoto()) {
         // The new card is the last of the table: taking it back renumbers nothing.
-        try {
+        essayer([&] {
             b->supprimer(*numero, saisie().titre);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
         return;
     }
     Lire();
@@ -541,11 +534,9 @@ void KalGeneral::Enregistre_Click()
         return;
     }
     if (!ecrirePhoto()) {
-        try {
+        essayer([&] {
             b->modifier(NumeroFiche, nouvelle.titre, *ancienne);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message());
-        }
+        });
         return;
     }
     Image1->vider();
@@ -572,11 +563,10 @@ void KalGeneral::Efface_Click()
     if (!b)
         return;
     std::optional<QString> titre;
-    try {
+    if (!essayer([&] {
         const Sablier sablier;
         titre = b->supprimer(NumeroFiche, TitreFiche);
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         return;
     }
     if (!titre) {
@@ -636,14 +626,9 @@ void KalGeneral::fermerQuestion()
     Text8->hide();
 }
 
-void KalGeneral::preparerImpression()
+FicheRecette KalGeneral::fiche() const
 {
-    Donnees& d = prog.donnees;
-    d.ImpTitre = Text1->texte().trimmed();
-    d.ImpTempPrepa = Text2->texte().trimmed();
-    d.ImpTempCuisson = Text3->texte().trimmed();
-    d.ImpDifficulte = Text4->texte().trimmed();
-    d.ImpVin = Text7->texte().trimmed();
+    return {Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(), Text7->texte(), List1, List2};
 }
 
 void KalGeneral::Imprim_Click()
@@ -651,44 +636,16 @@ void KalGeneral::Imprim_Click()
     for (QWidget* w : std::initializer_list<QWidget*>{Text2, Text3, Text4, Text5, Text6, Text7,
                                                        Label3, Label4, Label5, Label6, Label7})
         w->hide();
-    preparerImpression();
-    Label8->setText(u"I=Imprimante ou T=texte"_s.toUpper());
-    Text8->show();
-    Text8->setTexte(u"I"_s);
-    Text8->setFocus();
+    poserQuestionImpression(Label8, Text8);
 }
 
 void KalGeneral::Text8_KeyPress(int& KeyAscii)
 {
-    KeyAscii = majusculeTouche(KeyAscii);
-    if (KeyAscii != 13)
+    if (!entreeQuestionImpression(KeyAscii))
         return;
-    if (choisitImprimante(Text8->texte()))
-        imprimer();
-    else
-        exporter();
-}
-
-void KalGeneral::imprimer()
-{
-    // Taken again from the boxes: "Suivant" may have moved to another card
-    // while the question was open, and the lists follow the card shown.
-    preparerImpression();
-    prog.donnees.ImpOrigine = 2;
-    const ResultatImpression r = ImprimeFiche(prog, Image1->image(), List1, List2);
-    if (!r.reussi)
-        prog.dialogues().message(this, r.erreur.isEmpty() ? u"L'impression a échoué."_s : r.erreur);
-    else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this, messagePdf(r.fichierPdf));
-    Image1->vider();
-    Lire();
-}
-
-void KalGeneral::exporter()
-{
-    const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(),
-                                  Text7->texte(), List1,          List2};
-    const std::optional<QString> echec = ExporterTexte(prog, recette);
-    prog.dialogues().message(this, echec ? *echec : messageExport(recette.titre));
+    // Read at the answer: "Suivant" may have moved to another card while the
+    // question was open, and the lists follow the card shown.
+    if (repondreQuestionImpression(prog.imprimante(), prog.dialogues(), this, Text8->texte(), fiche(), Image1->image()))
+        Image1->vider();
     Lire();
 }

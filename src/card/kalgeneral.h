@@ -3,7 +3,7 @@
 // with its photograph, the previous and next card, a new card, saving,
 // deletion and the print question.
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +17,7 @@ class QLabel;
 class Texte;
 class TexteMulti;
 struct Fiche;
+struct FicheRecette;
 
 class KalGeneral : public FenetreKal {
     Q_OBJECT
@@ -105,9 +106,7 @@ private:
     bool ecrirePhoto();
     void ficheDisparue(const QString& consequence);
     void fermerQuestion();
-    void preparerImpression();
-    void imprimer();
-    void exporter();
+    FicheRecette fiche() const;
 
     bool photoChoisie() const;
 

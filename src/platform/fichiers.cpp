@@ -139,19 +139,6 @@ int ouvrirRegulier(const QByteArray& nom, struct stat& etat, QString& erreur, bo
     return fd;
 }
 
-// A new regular file beside `cible`, named like the backup's temporaries so
-// that one left by a killed run is recognised and removed.
-int ouvrirTemporaire(const QByteArray& cible, QByteArray& nom)
-{
-    for (int essai = 0; essai < 16; ++essai) {
-        nom = cible + ".carnet-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(nom.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 void synchroniserDossier(const QString& dossier)
 {
     // Some file systems refuse to sync a folder; the rename is done by then.
@@ -161,6 +148,34 @@ void synchroniserDossier(const QString& dossier)
 }
 
 }  // namespace
+
+int ouvrirTemporaire(const QString& chemin, QString& nom)
+{
+    const QByteArray cible = QFile::encodeName(chemin);
+    for (int essai = 0; essai < 16; ++essai) {
+        const QByteArray essaye = cible + ".carnet-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(essaye.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            const int erreur = errno;
+            nom = QFile::decodeName(essaye);
+            errno = erreur;
+            return fd;
+        }
+    }
+    return -1;
+}
+
+std::optional<QString> remplacerParTemporaire(const QString& temporaire, const QString& chemin)
+{
+    // rename replaces a link itself, never its target.
+    if (::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(chemin).constData()) != 0) {
+        const int erreur = errno;
+        ::unlink(QFile::encodeName(temporaire).constData());
+        return raison(erreur);
+    }
+    synchroniserDossier(QFileInfo(chemin).absolutePath());
+    return std::nullopt;
+}
 
 LectureFichier lireFichierRegulier(const QString& chemin, qint64 tailleMaximale, bool tronquer)
 {
@@ -226,11 +241,12 @@ std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteAr
     if (existe && !remplacer)
         return raison(EEXIST);
 
-    QByteArray temporaire;
-    Descripteur sortie(ouvrirTemporaire(cible, temporaire));
+    QString nom;
+    Descripteur sortie(ouvrirTemporaire(chemin, nom));
     const int fd = sortie.get();
     if (fd < 0)
         return raison(errno);
+    const QByteArray temporaire = QFile::encodeName(nom);
     const auto echec = [&](int erreur) {
         ::unlink(temporaire.constData());
         return std::optional<QString>(raison(erreur));
@@ -240,11 +256,9 @@ std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteAr
         ::fchmod(fd, ancien.st_mode & 07777);
     if (!toutEcrire(fd, octets) || ::fsync(fd) != 0 || !sortie.fermer())
         return echec(errno);
-    if (remplacer) {
-        // rename replaces a link itself, never its target.
-        if (::rename(temporaire.constData(), cible.constData()) != 0)
-            return echec(errno);
-    } else if (::renameat2(AT_FDCWD, temporaire.constData(), AT_FDCWD, cible.constData(), RENAME_NOREPLACE) != 0) {
+    if (remplacer)
+        return remplacerParTemporaire(nom, chemin);
+    if (::renameat2(AT_FDCWD, temporaire.constData(), AT_FDCWD, cible.constData(), RENAME_NOREPLACE) != 0) {
         // A file system without that flag: a hard link never replaces either.
         if (errno != EINVAL || ::link(temporaire.constData(), cible.constData()) != 0)
             return echec(errno);
@@ -256,9 +270,9 @@ std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteAr
 
 QString creerTemporaire(const QString& chemin)
 {
-    QByteArray nom;
-    const Descripteur fd(ouvrirTemporaire(QFile::encodeName(chemin), nom));
-    return fd.get() < 0 ? QString() : QFile::decodeName(nom);
+    QString nom;
+    const Descripteur fd(ouvrirTemporaire(chemin, nom));
+    return fd.get() < 0 ? QString() : nom;
 }
 
 std::optional<QString> ajouterFichierRegulier(const QString& chemin, const QByteArray& octets)

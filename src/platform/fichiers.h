@@ -57,6 +57,17 @@ std::optional<QString> verifierFichierRegulier(const QString& chemin);
 // makes it fail (and stays). Empty on success, else the reason.
 std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteArray& octets, bool remplacer = true);
 
+// A new regular file beside `chemin`, opened for writing: created
+// exclusively, never through a link, named "<chemin>.carnet-<random>" so that
+// one left by a killed run is recognised. Its descriptor (`nom` set), or -1.
+int ouvrirTemporaire(const QString& chemin, QString& nom);
+
+// For a writer that streams its file: the temporary, written and synced, is
+// renamed over `chemin` (a link there replaced, never followed), then the
+// folder synced. On failure the temporary is removed; empty on success, else
+// the reason.
+std::optional<QString> remplacerParTemporaire(const QString& temporaire, const QString& chemin);
+
 // A new empty regular file beside `chemin`, for a writer that needs a path
 // (then ecrireFichierDurable puts its content in place); empty on failure.
 QString creerTemporaire(const QString& chemin);

@@ -79,12 +79,6 @@ const CelluleGrille& ModeleGrille::cellule(int ligne, int colonne) const
     return lignes_.at(static_cast<size_t>(ligne)).at(static_cast<size_t>(colonne));
 }
 
-void ModeleGrille::signalerChangement(int ligne, int colonne)
-{
-    const QModelIndex i = index(ligne, colonne);
-    Q_EMIT dataChanged(i, i);
-}
-
 void ModeleGrille::ajouterLignes(std::vector<std::vector<CelluleGrille>>&& lignes)
 {
     if (lignes.empty())
@@ -170,33 +164,11 @@ void Grille::setCols(int colonnes)
     colonne_ = std::min(colonne_, std::max(colonnes - 1, 0));
 }
 
-void Grille::setText(const QString& texte)
-{
-    setTextMatrix(ligne_, colonne_, texte);
-}
-
-void Grille::setCellAlignment(Qt::Alignment alignement)
-{
-    modele_.cellule(ligne_, colonne_).alignement = alignement;
-    modele_.signalerChangement(ligne_, colonne_);
-}
-
 QString Grille::TextMatrix(int ligne, int colonne) const
 {
     if (ligne < 0 || colonne < 0 || ligne >= Rows() || colonne >= Cols())
         return {};
     return modele_.cellule(ligne, colonne).texte;
-}
-
-void Grille::setTextMatrix(int ligne, int colonne, const QString& texte)
-{
-    modele_.cellule(ligne, colonne).texte = texte;
-    modele_.signalerChangement(ligne, colonne);
-}
-
-Qt::Alignment Grille::alignementCellule(int ligne, int colonne) const
-{
-    return modele_.cellule(ligne, colonne).alignement;
 }
 
 void Grille::setColWidth(int colonne, double twips)

@@ -1,7 +1,7 @@
 #pragma once
 // A grid in the manner of the windows' list grids: row 0 and column 0 are
 // fixed heading cells (row 0 drawn as a header that stays when the rows
-// scroll), a current cell (Row, Col) receives text and alignment,
+// scroll), the current cell (Row, Col) is the one clicked,
 // widths are in twips. Backed by a model, so that tens of thousands of rows
 // fill at once through ajouterLignes.
 
@@ -32,7 +32,6 @@ public:
     void redimensionner(int lignes, int colonnes);
     CelluleGrille& cellule(int ligne, int colonne);
     const CelluleGrille& cellule(int ligne, int colonne) const;
-    void signalerChangement(int ligne, int colonne);
     void ajouterLignes(std::vector<std::vector<CelluleGrille>>&& lignes);
 
 private:
@@ -51,15 +50,10 @@ public:
     void setCols(int colonnes);
     int Row() const { return ligne_; }
     void setRow(int ligne) { ligne_ = ligne; }
-    int Col() const { return colonne_; }
     void setCol(int colonne) { colonne_ = colonne; }
 
     QString Text() const { return TextMatrix(ligne_, colonne_); }
-    void setText(const QString& texte);
-    void setCellAlignment(Qt::Alignment alignement);
     QString TextMatrix(int ligne, int colonne) const;
-    void setTextMatrix(int ligne, int colonne, const QString& texte);
-    Qt::Alignment alignementCellule(int ligne, int colonne) const;
 
     void setColWidth(int colonne, double twips);
     double ColWidth(int colonne) const;

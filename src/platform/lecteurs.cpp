@@ -26,18 +26,7 @@ bool estPseudo(const QStorageInfo& v)
     return !QFileInfo(p).isDir();  // a file bound over another file
 }
 
-std::function<QStringList()>& sourceVolumes()
-{
-    static std::function<QStringList()> source;
-    return source;
-}
-
 }  // namespace
-
-void setSourceVolumes(std::function<QStringList()> source)
-{
-    sourceVolumes() = std::move(source);
-}
 
 QString formeLecteur(const QString& pointMontage)
 {
@@ -74,9 +63,9 @@ CheminDecoupe decouperChemin(const QString& chemin, const QStringList& lecteurs)
     return d;
 }
 
-ListeLecteurs::ListeLecteurs(QWidget* parent) : QComboBox(parent)
+ListeLecteurs::ListeLecteurs(const QStringList& volumes, QWidget* parent) : QComboBox(parent)
 {
-    addItems(sourceVolumes() ? sourceVolumes()() : volumesMontes());
+    addItems(volumes);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT Change(); });
 }
 

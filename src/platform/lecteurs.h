@@ -15,10 +15,6 @@
 // pseudo file systems and system areas (/proc, /sys, /dev, /run) are left out.
 QStringList volumesMontes();
 
-// Where new drive lists take their volumes from: volumesMontes() unless
-// replaced (tests give lists of their own folders). An empty function restores it.
-void setSourceVolumes(std::function<QStringList()> source);
-
 // The drive form of a mount point: "/" stays "/", "/media/cle" becomes "/media/cle/".
 QString formeLecteur(const QString& pointMontage);
 
@@ -31,12 +27,12 @@ struct CheminDecoupe {
 // are compared as written (case-sensitive), the path cleaned first.
 CheminDecoupe decouperChemin(const QString& chemin, const QStringList& lecteurs);
 
-// The drive list: one entry per volume of the source above. Change is raised whenever the current
-// drive changes, by the user or the program.
+// The drive list: one entry per volume given. Change is raised whenever the
+// current drive changes, by the user or the program.
 class ListeLecteurs : public QComboBox {
     Q_OBJECT
 public:
-    explicit ListeLecteurs(QWidget* parent = nullptr);
+    explicit ListeLecteurs(const QStringList& volumes, QWidget* parent = nullptr);
     QStringList lecteurs() const;
     QString Drive() const { return currentText(); }
     // False (nothing changes) when the drive is not in the list.

@@ -1,5 +1,7 @@
 #include "platform/systeme.h"
 
+#include "platform/lecteurs.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -28,4 +30,9 @@ void SystemeQt::quitter()
 {
     QApplication::closeAllWindows();
     QApplication::exit(0);
+}
+
+QStringList SystemeQt::volumes()
+{
+    return volumesMontes();
 }

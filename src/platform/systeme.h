@@ -3,6 +3,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class Systeme {
@@ -16,6 +17,8 @@ public:
     virtual QString dateCourte() = 0;
     // Ends the program at once.
     virtual void quitter() = 0;
+    // The volumes the drive lists offer (volumesMontes on the desktop).
+    virtual QStringList volumes() = 0;
 };
 
 class SystemeQt : public Systeme {
@@ -24,4 +27,5 @@ public:
     bool ouvrirAdresse(const QUrl& adresse) override;
     QString dateCourte() override;
     void quitter() override;
+    QStringList volumes() override;
 };

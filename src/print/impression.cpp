@@ -4,7 +4,6 @@
 #include "platform/fichiers.h"
 #include "print/kalimprime.h"
 #include "store/catalogue.h"
-#include "shell/programme.h"
 
 #include <QDir>
 
@@ -23,15 +22,6 @@ int colonneTitre(qsizetype longueur)
     return std::max(1, static_cast<int>(colonne));
 }
 
-// The preparation lines cut to the printed width, with the printer's current font.
-QStringList preparationCoupee(Programme& prog, const QStringList& preparation)
-{
-    KalImprime kalImprime(prog);
-    kalImprime.List1 = preparation;
-    kalImprime.Couper();
-    return kalImprime.List2;
-}
-
 // Places `texte` at column `colonne` (from 1) of the text line being built.
 void placer(QString& ligne, int colonne, const QString& texte)
 {
@@ -45,66 +35,72 @@ void placer(QString& ligne, int colonne, const QString& texte)
     ligne.append(texte);
 }
 
-QString ligneTexte(std::initializer_list<MorceauLigne> morceaux)
-{
-    QString ligne;
-    for (const MorceauLigne& m : morceaux)
-        placer(ligne, m.colonne, m.texte);
-    return ligne;
-}
-
 }  // namespace
 
-ResultatImpression ImprimeFiche(Programme& prog, const QImage& photo, const QStringList& ingredients,
-                                const QStringList& preparation)
+MiseEnPage miseEnPage(Imprimante& imprimante, const FicheRecette& recette)
 {
-    const Donnees& d = prog.donnees;
-    Imprimante& imprimante = prog.imprimante();
+    MiseEnPage m;
+    QList<QList<MorceauLigne>>& l = m.lignes;
+    l << QList<MorceauLigne>{{colonneTitre(recette.titre.size()), recette.titre}} << QList<MorceauLigne>{}
+      << QList<MorceauLigne>{{10, u"Temps de Préparation"_s}, {40, recette.tempPrepa}}
+      << QList<MorceauLigne>{{10, u"Temps de Cuisson"_s}, {40, recette.tempCuisson}}
+      << QList<MorceauLigne>{{10, u"Niveau de Difficulté"_s}, {40, recette.difficulte}}
+      << QList<MorceauLigne>{{10, u"Boisson Conseiller"_s}, {40, recette.vin}} << QList<MorceauLigne>{}
+      << QList<MorceauLigne>{{25, u"Ingrediant"_s}} << QList<MorceauLigne>{};
+    m.ingredients = l.size();
+    for (const QString& ligne : recette.ingredients)
+        l << QList<MorceauLigne>{{10, ligne}};
+    l << QList<MorceauLigne>{} << QList<MorceauLigne>{{25, u"Preparation"_s}} << QList<MorceauLigne>{};
+    m.preparation = l.size();
+    KalImprime coupure(imprimante);
+    coupure.List1 = recette.preparation;
+    coupure.Couper();
+    for (const QString& ligne : coupure.List2)
+        l << QList<MorceauLigne>{{10, sansBlancs(ligne)}};
+    m.finPreparation = l.size();
+    l << QList<MorceauLigne>{} << QList<MorceauLigne>{{40, u"Bon Appétit"_s}};
+    return m;
+}
+
+ResultatImpression ImprimeFiche(Imprimante& imprimante, const FicheRecette& recette, const QImage& photo)
+{
+    FicheRecette r = recette;
+    for (QString* t : {&r.titre, &r.tempPrepa, &r.tempCuisson, &r.difficulte, &r.vin})
+        *t = t->trimmed();
     // All coordinates of the printer are twips: no scale to set.
     imprimante.setNomPolice(u"Arial"_s);
     imprimante.setTaillePolice(12);
     imprimante.setGras(true);
     imprimante.setCouleur(QColor(0, 0, 128));
-    imprimante.nommerDocument(d.ImpTitre);
+    imprimante.nommerDocument(r.titre);
+    // Laid out in the font just set: the preparation is wrapped for it.
+    const MiseEnPage m = miseEnPage(imprimante, r);
 
     imprimante.imprimerLigne();
     imprimante.imprimerLigne();
-    imprimante.imprimerLigne({{colonneTitre(d.ImpTitre.size()), d.ImpTitre}});
-    imprimante.imprimerLigne();
-    imprimante.imprimerLigne({{10, u"Temps de Préparation"_s}, {40, d.ImpTempPrepa}});
-    imprimante.imprimerLigne({{10, u"Temps de Cuisson"_s}, {40, d.ImpTempCuisson}});
-    imprimante.imprimerLigne({{10, u"Niveau de Difficulté"_s}, {40, d.ImpDifficulte}});
-    imprimante.imprimerLigne({{10, u"Boisson Conseiller"_s}, {40, d.ImpVin}});
-    imprimante.imprimerLigne();
-    imprimante.imprimerLigne({{25, u"Ingrediant"_s}});
-    imprimante.imprimerLigne();
-
-    if (!photo.isNull())
-        imprimante.dessinerImage(photo, 8000, 900, 3000, 2400);
-    for (const QString& ligne : ingredients)
-        imprimante.imprimerLigne({{10, ligne}});
-    imprimante.imprimerLigne();
-    imprimante.imprimerLigne({{25, u"Preparation"_s}});
-    imprimante.imprimerLigne();
-
     // A new page after 60 preparation lines on one page; a page the printer
     // began by itself counts from its own top.
-    int page = imprimante.page();
+    int page = 0;
     int surLaPage = 0;
-    for (const QString& ligne : preparationCoupee(prog, preparation)) {
-        if (surLaPage == 60) {
+    for (qsizetype i = 0; i < m.lignes.size(); ++i) {
+        if (i == m.ingredients && !photo.isNull())
+            imprimante.dessinerImage(photo, 8000, 900, 3000, 2400);
+        const bool preparation = i >= m.preparation && i < m.finPreparation;
+        if (i == m.preparation)
+            page = imprimante.page();
+        if (preparation && surLaPage == 60) {
             imprimante.nouvellePage();
             surLaPage = 0;
         }
-        imprimante.imprimerLigne({{10, sansBlancs(ligne)}});
-        if (imprimante.page() != page) {
-            page = imprimante.page();
-            surLaPage = 0;
+        imprimante.imprimerLigne(m.lignes[i]);
+        if (preparation) {
+            if (imprimante.page() != page) {
+                page = imprimante.page();
+                surLaPage = 0;
+            }
+            ++surLaPage;
         }
-        ++surLaPage;
     }
-    imprimante.imprimerLigne();
-    imprimante.imprimerLigne({{40, u"Bon Appétit"_s}});
     return imprimante.finDocument();
 }
 
@@ -144,26 +140,15 @@ QString messagePdf(const QString& fichier, const QString& quoi)
         quoi, QDir::toNativeSeparators(fichier));
 }
 
-std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette)
+std::optional<QString> ExporterTexte(Imprimante& imprimante, const FicheRecette& recette)
 {
-    QStringList lignes;
-    lignes << ligneTexte({{colonneTitre(recette.titre.size()), recette.titre}}) << QString()
-           << ligneTexte({{10, u"Temps de Préparation"_s}, {40, recette.tempPrepa}})
-           << ligneTexte({{10, u"Temps de Cuisson"_s}, {40, recette.tempCuisson}})
-           << ligneTexte({{10, u"Niveau de Difficulté"_s}, {40, recette.difficulte}})
-           << ligneTexte({{10, u"Boisson Conseiller"_s}, {40, recette.vin}}) << QString()
-           << ligneTexte({{25, u"Ingrediant"_s}}) << QString();
-    for (const QString& ligne : recette.ingredients)
-        lignes << ligneTexte({{10, ligne}});
-    lignes << QString() << ligneTexte({{25, u"Preparation"_s}}) << QString();
-    for (const QString& ligne : preparationCoupee(prog, recette.preparation))
-        lignes << ligneTexte({{10, sansBlancs(ligne)}});
-    lignes << QString() << ligneTexte({{40, u"Bon Appétit"_s}});
-
     QByteArray octets;
-    for (const QString& ligne : lignes)
+    for (const QList<MorceauLigne>& morceaux : miseEnPage(imprimante, recette).lignes) {
+        QString ligne;
+        for (const MorceauLigne& m : morceaux)
+            placer(ligne, m.colonne, m.texte);
         octets += encoder1252(ligne) + "\r\n";
-
+    }
     const QString nom = fichierExport(recette.titre);
     if (const std::optional<QString> echec = ajouterFichierRegulier(nom, octets))
         return u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(nom), *echec);

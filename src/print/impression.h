@@ -1,26 +1,18 @@
 #pragma once
-// Printing a recipe and appending it to a text file, for the recipe card and
-// the search preview. The short texts come through the print hand-over of
-// Donnees (ImpTitre ... ImpVin, ImpOrigine); the long ones from the calling
-// window's photograph and line lists.
+// A recipe on paper and in a text file: one layout, the lines and their
+// columns, that the printout draws and the text export writes.
 
 #include "platform/imprimante.h"
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-class Programme;
-
-// Prints the recipe: Donnees' hand-over variables, then `photo`, the
-// `ingredients` lines and the `preparation` lines wrapped to the page.
-ResultatImpression ImprimeFiche(Programme& prog, const QImage& photo, const QStringList& ingredients,
-                                const QStringList& preparation);
-
-// The values of the text file, as they stand in the window (not trimmed).
-struct RecetteExportee {
+// The recipe as its window shows it (the texts not trimmed).
+struct FicheRecette {
     QString titre;
     QString tempPrepa;
     QString tempCuisson;
@@ -29,6 +21,19 @@ struct RecetteExportee {
     QStringList ingredients;  // the window's List1
     QStringList preparation;  // the window's List2, wrapped on the way out
 };
+
+// The lines of a recipe, each a list of texts at their columns (none: an
+// empty line). The preparation is wrapped in the printer's current font.
+struct MiseEnPage {
+    QList<QList<MorceauLigne>> lignes;
+    qsizetype ingredients = 0;  // first line after the ingredients heading, where the photograph goes
+    qsizetype preparation = 0;  // first preparation line
+    qsizetype finPreparation = 0;
+};
+MiseEnPage miseEnPage(Imprimante& imprimante, const FicheRecette& recette);
+
+// Prints the recipe, its short texts trimmed, with `photo` beside the ingredients.
+ResultatImpression ImprimeFiche(Imprimante& imprimante, const FicheRecette& recette, const QImage& photo);
 
 // The file the recipe is appended to: <title>.txt in the working folder, or
 // "<title> (recette).txt" when that would be a category page.
@@ -42,11 +47,4 @@ QString messagePdf(const QString& fichier, const QString& quoi = QStringLiteral(
 // Appends the recipe to its file (fichierExport), never through a link.
 // Returns the French message to show when it could not be written, or
 // nothing on success.
-std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette);
-
-// The answer to "I=IMPRIMANTE OU T=TEXTE" for both windows: true for the
-// printer (exactly "I"), false for the text file.
-inline bool choisitImprimante(const QString& reponse)
-{
-    return reponse == QStringLiteral("I");
-}
+std::optional<QString> ExporterTexte(Imprimante& imprimante, const FicheRecette& recette);

@@ -1,10 +1,10 @@
 #include "print/kalimprime.h"
 
-#include "shell/programme.h"
+#include "platform/imprimante.h"
 
 #include <cmath>
 
-KalImprime::KalImprime(Programme& prog) : prog_(prog) {}
+KalImprime::KalImprime(Imprimante& imprimante) : imprimante_(imprimante) {}
 
 void KalImprime::Couper()
 {
@@ -21,12 +21,11 @@ void KalImprime::CoupeLigne(QString Txt, int X, int LargeurUtile)
         List2.append(Txt);
         return;
     }
-    Imprimante& imprimante = prog_.imprimante();
     const qsizetype longueur = Txt.size();
     for (qsizetype position = 0; position < longueur; ++position) {
         ligne.append(Txt.at(position));
         // Twips are whole numbers on the printer; a half goes to the even neighbour.
-        if (std::nearbyint(imprimante.largeurTexte(ligne)) > limite) {
+        if (std::nearbyint(imprimante_.largeurTexte(ligne)) > limite) {
             // Back to the last blank; the characters given back start the next line.
             while (!ligne.endsWith(u' ') && ligne.contains(u' ')) {
                 ligne.chop(1);

@@ -6,11 +6,11 @@
 #include <QString>
 #include <QStringList>
 
-class Programme;
+class Imprimante;
 
 class KalImprime {
 public:
-    explicit KalImprime(Programme& prog);
+    explicit KalImprime(Imprimante& imprimante);
 
     QStringList List1;  // input, one source line per item
     QStringList List2;  // output, appended to, one wrapped line per item
@@ -23,7 +23,7 @@ public:
     void CoupeLigne(QString Txt, int X, int LargeurUtile);
 
 private:
-    Programme& prog_;
+    Imprimante& imprimante_;
 };
 
 // `texte` without its trailing blanks (spaces only, as the lines are printed).

@@ -1,13 +1,13 @@
 #include "search/kalrecherche.h"
 
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/dialogues.h"
 #include "platform/grille.h"
 #include "platform/lignes.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
-#include "print/impression.h"
-#include "shell/programme.h"
+#include "print/question.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 
@@ -193,11 +193,9 @@ void KalRecherche::MSFlexGrid1_Click()
 
     std::optional<Fiche> f;
     if (BaseRecettes* base = prog.donnees.BaseDonnees.get()) {
-        try {
+        essayer([&] {
             f = base->premiereParTitre(QString(), titre);
-        } catch (const ErreurBase& e) {
-            prog.dialogues().message(this, e.message(), titreProgramme());
-        }
+        });
     }
     if (f) {
         Text1->setTexte(f->titre);
@@ -228,40 +226,16 @@ void KalRecherche::Imprime_Click()
     for (QWidget* w : std::initializer_list<QWidget*>{Text2, Text3, Text4, Text5, Text6, Text7, Label3,
                                                       Label4, Label5, Label6, Label7})
         w->hide();
-    Label8->setText(u"I=Imprimante ou T=texte"_s.toUpper());
-    Text8->show();
-    Text8->setTexte(u"I"_s);
-    Text8->setFocus();
+    poserQuestionImpression(Label8, Text8);
 }
 
 void KalRecherche::Text8_KeyPress(int& KeyAscii)
 {
-    KeyAscii = majusculeTouche(KeyAscii);
-    if (KeyAscii != 13)
+    if (!entreeQuestionImpression(KeyAscii))
         return;
-    KeyAscii = 0;
-    if (!choisitImprimante(Text8->texte())) {
-        const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(),
-                                      Text4->texte(), Vin, List1, List2};
-        const std::optional<QString> erreur = ExporterTexte(prog, recette);
-        prog.dialogues().message(this, erreur ? *erreur : messageExport(recette.titre), titreProgramme());
-        Lire();
-        return;
-    }
-    Donnees& d = prog.donnees;
-    d.ImpTitre = Text1->texte().trimmed();
-    d.ImpTempPrepa = Text2->texte().trimmed();
-    d.ImpTempCuisson = Text3->texte().trimmed();
-    d.ImpDifficulte = Text4->texte().trimmed();
-    d.ImpVin = Vin.trimmed();
-    d.ImpOrigine = 1;
-    const ResultatImpression r = ImprimeFiche(prog, Image1->image(), List1, List2);
-    if (!r.reussi)
-        prog.dialogues().message(
-            this, r.erreur.isEmpty() ? u"L'IMPRESSION DE LA FICHE A ÉCHOUÉ."_s : r.erreur, titreProgramme());
-    else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this, messagePdf(r.fichierPdf), titreProgramme());
-    Image1->vider();
+    const FicheRecette recette{Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(), Vin, List1, List2};
+    if (repondreQuestionImpression(prog.imprimante(), prog.dialogues(), this, Text8->texte(), recette, Image1->image()))
+        Image1->vider();
     Lire();
 }
 

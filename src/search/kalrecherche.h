@@ -2,7 +2,7 @@
 // Word search over the titles of the open base, with the preview of a hit
 // from which the recipe is printed or written to a text file.
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 #include <QStringList>

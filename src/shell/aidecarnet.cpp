@@ -1,7 +1,7 @@
 #include "shell/aidecarnet.h"
 
+#include "app/programme.h"
 #include "platform/fichiers.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,8 +2,8 @@
 // The program's own help viewer: the pages of the compiled help document
 // "Lisez-Moi.chm" of the working folder, with their links and pictures.
 
+#include "app/fenetrekal.h"
 #include "shell/documentchm.h"
-#include "shell/fenetrekal.h"
 
 #include <QTextBrowser>
 #include <QUrl>

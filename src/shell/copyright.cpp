@@ -1,16 +1,13 @@
 #include "shell/copyright.h"
 
-#include "backup/copie.h"
+#include "app/programme.h"
 #include "platform/boiteimage.h"
 #include "platform/fichiers.h"
 #include "platform/twips.h"
-#include "platform/verroudossier.h"
 #include "shell/images.h"
 #include "shell/kalcreer.h"
 #include "shell/kaldepart.h"
-#include "shell/programme.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QFrame>
@@ -56,38 +53,6 @@ const EnregistrementVersion& versionProgramme()
         u"Livre de recettes de cuisine"_s,
     };
     return v;
-}
-
-bool Programme::demarrer()
-{
-    verrou_ = std::make_unique<VerrouDossier>(dossierProgramme_);
-    if (!verrou_->prendre()) {
-        verrou_->appelerPremier();
-        dialogues().message(nullptr, u"Carnet est déjà ouvert dans ce dossier (%1).\nUtilisez la fenêtre déjà ouverte."_s.arg(
-                                         QDir::toNativeSeparators(dossierProgramme_)));
-        return false;
-    }
-    QObject::connect(verrou_.get(), &VerrouDossier::appele, [this] { ramenerAuPremierPlan(); });
-    // Alone on the folder: what a killed backup or restore left is nobody's.
-    Copieur::nettoyerTemporaires(dossierProgramme_);
-    Copieur::nettoyerTemporaires(QDir(dossierProgramme_).filePath(u"Images"_s));
-    charger(copyright);
-    return true;
-}
-
-void Programme::ramenerAuPremierPlan()
-{
-    QWidget* w = QApplication::activeModalWidget();
-    for (qsizetype i = vivantes_.size() - 1; !w && i >= 0; --i) {
-        QWidget* v = vivantes_[i].data();
-        if (v && v->isVisible() && v->isEnabled())
-            w = v;
-    }
-    if (!w)
-        return;
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->raise();
-    w->activateWindow();
 }
 
 Fond::Fond(Programme& programme) : FenetreKal(programme)

@@ -3,7 +3,7 @@
 // whose progress bar fills during about fifteen seconds before it hands over
 // to the main menu (or to the base creation when the folder holds no base).
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 #include <QTimer>

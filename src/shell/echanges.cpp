@@ -1,10 +1,10 @@
 #include "shell/echanges.h"
 
+#include "app/programme.h"
 #include "exchange/lecture.h"
 #include "exchange/mealmaster.h"
 #include "platform/fichiers.h"
 #include "platform/sablier.h"
-#include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/photo.h"
 
@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProgressDialog>
-#include <QSaveFile>
 
 #include <set>
 
@@ -64,10 +63,7 @@ void copierImage(const Programme& prog, const QString& page, const QString& adre
     if (!tampon.open(QIODevice::ReadOnly) || QImageReader::imageFormat(&tampon).isEmpty())
         return;
     QDir().mkpath(QDir(prog.dossierProgramme()).filePath(u"Images"_s));
-    QSaveFile f(cible.filePath());
-    f.setDirectWriteFallback(false);
-    if (f.open(QIODevice::WriteOnly) && f.write(*octets) == octets->size())
-        f.commit();
+    ecrireFichierDurable(cible.filePath(), *octets, false);
 }
 
 }  // namespace
@@ -211,16 +207,13 @@ void exporterRecettes(Programme& prog, QWidget* fenetre)
                   kTitreExport);
         return;
     }
-    QSaveFile f(chemin);
-    f.setDirectWriteFallback(false);
-    bool ecrit = false;
+    std::optional<QString> echec;
     {
         const Sablier sablier;
-        const QByteArray octets = ecrireMealMaster(fiches);
-        ecrit = f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.commit();
+        echec = ecrireFichierDurable(chemin, ecrireMealMaster(fiches));
     }
-    if (!ecrit) {
-        d.message(fenetre, u"Le fichier %1 n'a pas pu être écrit (%2) : rien n'a été exporté."_s.arg(nom, f.errorString()));
+    if (echec) {
+        d.message(fenetre, u"Le fichier %1 n'a pas pu être écrit (%2) : rien n'a été exporté."_s.arg(nom, *echec));
         return;
     }
     d.message(fenetre, u"%1 dans %2."_s.arg(recettes(static_cast<qsizetype>(fiches.size()), u"exportée"_s), nom), kTitreExport);

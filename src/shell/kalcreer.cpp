@@ -1,9 +1,9 @@
 #include "shell/kalcreer.h"
 
+#include "app/programme.h"
 #include "platform/fichiers.h"
 #include "platform/textes.h"
 #include "shell/kaldepart.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 // Creation of a recipe base: a copy of the empty template "Base.kal" under the
 // name typed, in capitals, with the extension ".MDB".
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 

@@ -1,20 +1,20 @@
 #include "shell/kaldepart.h"
 
+#include "app/programme.h"
 #include "backup/kalsauvegarde.h"
 #include "browser/kalrubrique.h"
 #include "card/kalgeneral.h"
 #include "platform/boiteimage.h"
-#include "search/kalrecherche.h"
 #include "platform/fichiers.h"
 #include "platform/listefichiers.h"
 #include "platform/sablier.h"
+#include "search/kalrecherche.h"
 #include "shell/aidecarnet.h"
 #include "shell/echanges.h"
 #include "shell/images.h"
 #include "shell/kalcreer.h"
 #include "shell/kalsupprime.h"
 #include "shell/kaltexte.h"
-#include "shell/programme.h"
 #include "store/catalogue.h"
 #include "store/legacy.h"
 
@@ -218,7 +218,7 @@ void KalDepart::File1_Click()
     }
     // The base becomes current only once it has opened and counted: a refused
     // file leaves the previous state and the list as they were.
-    try {
+    if (!essayer([&] {
         // Opening may check or convert a large base: seconds on a cold disk.
         const Sablier sablier;
         auto base = BaseRecettes::ouvrir(nom);
@@ -226,8 +226,7 @@ void KalDepart::File1_Click()
         prog.donnees.BaseDonnees = std::move(base);
         prog.donnees.NomBase = nom;
         prog.donnees.NombreFiches = nombre;
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
+    })) {
         File1->oublierChoix();
         return;
     }
@@ -255,20 +254,17 @@ void KalDepart::Base_Click()
     Donnees& d = prog.donnees;
     d.fermerBase();
     bool reussi = false;
-    try {
+    essayer([&] {
         const Sablier sablier;
         BaseRecettes::compacter(d.NomBase, u"temp.MDB"_s);
         reussi = true;
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
-    }
+    });
     if (reussi)
         prog.dialogues().message(this, u"Compactage de la Base de Données et Terminée"_s);
-    try {
+    if (!essayer([&] {
         d.BaseDonnees = BaseRecettes::ouvrir(d.NomBase);
-    } catch (const ErreurBase& e) {
+    })) {
         // Without its base the menu would only lead to failures: back to the list.
-        prog.dialogues().message(this, e.message());
         Lire();
     }
 }
@@ -277,11 +273,9 @@ void KalDepart::Importer_Click()
 {
     if (!importerRecettes(prog, this))
         return;
-    try {
+    essayer([&] {
         prog.donnees.NombreFiches = prog.donnees.BaseDonnees->compter();
-    } catch (const ErreurBase& e) {
-        prog.dialogues().message(this, e.message());
-    }
+    });
     Label2->setText(u"Nombre de Recettes  "_s + QString::number(prog.donnees.NombreFiches));
 }
 

@@ -3,7 +3,7 @@
 // then, once one is open, its name, the logo, its recipe count and the whole
 // menu of categories and tools.
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QList>
 #include <QUrl>

@@ -1,8 +1,8 @@
 #include "shell/kalsupprime.h"
 
+#include "app/programme.h"
 #include "platform/listefichiers.h"
 #include "shell/kaldepart.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 // Deletion of a recipe base chosen in the list of the working folder's bases,
 // after a confirmation.
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 class ListeFichiers;
 class QAction;

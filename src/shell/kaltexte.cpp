@@ -1,10 +1,10 @@
 #include "shell/kaltexte.h"
 
+#include "app/programme.h"
 #include "platform/encodage.h"
 #include "platform/fichiers.h"
 #include "platform/textes.h"
 #include "platform/twips.h"
-#include "shell/programme.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 // The introduction page of a category: its text file shown before the recipe
 // cards, which come back with "Suite".
 
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
 #include <QString>
 

@@ -600,8 +600,8 @@ void convertir(sqlite::Database& source, const QString& chemin)
         QFile::setPermissions(travail, QFile::permissions(cible));  // keep the base's modes; not worth failing over
         if (!synchroniser(travail, O_RDONLY))
             throw ErreurBase(u"La base convertie n'a pas pu être écrite sur le disque."_s);
-        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(cible).constData()) != 0)
-            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
+        if (const std::optional<QString> raison = remplacerParTemporaire(travail, cible))
+            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
     } catch (const std::exception& e) {
         supprimerTemporaire(travail);
         const auto* base = dynamic_cast<const ErreurBase*>(&e);
@@ -610,7 +610,6 @@ void convertir(sqlite::Database& source, const QString& chemin)
                          u" n'a pas pu être mise au format de cette version du programme ; elle n'a pas été modifiée.\n"_s +
                          (base ? base->message() : moteur ? messageMoteur(*moteur, travail) : QString::fromUtf8(e.what())));
     }
-    synchroniserDossier(info.absolutePath());
 }
 
 // Numbered 1..N in Id order, as the program leaves every base it renumbers
@@ -850,8 +849,8 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
         QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
         if (!synchroniser(travail, O_RDONLY))
             throw ErreurBase(u"La copie compactée n'a pas pu être écrite sur le disque."_s);
-        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(chemin).constData()) != 0)
-            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
+        if (const std::optional<QString> raison = remplacerParTemporaire(travail, chemin))
+            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
     } catch (const sqlite::Erreur& e) {
         supprimerTemporaire(travail);
         throw ErreurBase(echec + messageMoteur(e, chemin));
@@ -859,7 +858,7 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
         supprimerTemporaire(travail);
         throw ErreurBase(echec + e.message());
     }
-    synchroniserDossier(QFileInfo(chemin).absolutePath());
+    // remplacerParTemporaire synced the base's folder; the copy's, when another, is synced here.
     if (infoTemporaire.absolutePath() != QFileInfo(chemin).absolutePath())
         synchroniserDossier(infoTemporaire.absolutePath());
 }

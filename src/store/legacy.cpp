@@ -1,5 +1,7 @@
 #include "store/legacy.h"
 
+#include "platform/fichiers.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -187,8 +189,7 @@ QString convertirBaseAccess(const QString& importeur, const QString& chemin, con
         QFile::remove(temporaire);
         throw ErreurBase(u"Impossible de garder l'original de « %1 » : %2"_s.arg(nom, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    if (std::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(chemin).constData()) != 0) {
-        QFile::remove(temporaire);
+    if (remplacerParTemporaire(temporaire, chemin)) {
         QFile::remove(original);
         throw ErreurBase(u"Impossible de remplacer « %1 » par la base convertie."_s.arg(nom));
     }

@@ -57,11 +57,6 @@ std::int64_t Database::dernierRowid() const
     return sqlite3_last_insert_rowid(db_);
 }
 
-int Database::modifications() const
-{
-    return sqlite3_changes(db_);
-}
-
 Statement::Statement(Database& db, const char* sql) : db_(db)
 {
     db_.verifier(sqlite3_prepare_v3(db_.get(), sql, -1, 0, &st_, nullptr));

@@ -44,7 +44,6 @@ public:
     void verifier(int code) const;
 
     std::int64_t dernierRowid() const;
-    int modifications() const;  // rows changed by the last statement
 
 private:
     sqlite3* db_ = nullptr;

@@ -24,26 +24,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // Copies for real, but lets a test act before each block and fail one halfway.
-class CopieurEspion : public Copieur {
-public:
-    std::function<void()> avantBloc;
-    int blocs = 0;
-    int echecAuBloc = 0;  // 1-based; 0: never
-
-protected:
-    qint64 copierBloc(int entree, int sortie, qint64 taille) override
-    {
-        ++blocs;
-        if (avantBloc)
-            avantBloc();
-        if (blocs == echecAuBloc) {
-            Copieur::copierBloc(entree, sortie, taille / 2);
-            return -1;
-        }
-        return Copieur::copierBloc(entree, sortie, taille);
-    }
-};
-
 void ecrireFichier(const QString& chemin, const QByteArray& octets)
 {
     QFile f(chemin);
@@ -90,8 +70,10 @@ protected:
     KalSauvegarde* ouvrir()
     {
         KalSauvegarde* k = prog->charger(prog->kalSauvegarde);
-        espion = new CopieurEspion;
-        k->copieur.reset(espion);
+        // Each window opened starts a fresh count, as with a new copier.
+        espion = copieur;
+        espion->avantBloc = {};
+        espion->blocs = espion->echecAuBloc = 0;
         return k;
     }
 
@@ -117,11 +99,6 @@ protected:
     }
 
     QTemporaryDir ailleurs;  // another place, where the backups go
-    void TearDown() override
-    {
-        setSourceVolumes({});
-        DossierProgramme::TearDown();
-    }
 
     QString destination;
     CopieurEspion* espion = nullptr;
@@ -453,7 +430,7 @@ TEST_F(Sauvegarde, ChangerDeVolumeProposeLeMemeDossierSurLeNouveau)
 {
     QTemporaryDir autre;
     const QString vol1 = formeLecteur(ailleurs.path()), vol2 = formeLecteur(autre.path());
-    setSourceVolumes([=] { return QStringList{u"/"_s, vol1, vol2}; });
+    systeme->lecteurs = {u"/"_s, vol1, vol2};
     KalSauvegarde* k = ouvrir();
     k->Text1->setTexte(destination);
     k->Sauve_Click();

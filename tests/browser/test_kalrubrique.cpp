@@ -2,7 +2,7 @@
 #include "platform/boiteimage.h"
 #include "platform/grille.h"
 #include "platform/textes.h"
-#include "shell/programme.h"
+#include "app/programme.h"
 
 #include "environnement.h"
 

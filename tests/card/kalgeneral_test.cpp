@@ -518,10 +518,8 @@ TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
     EXPECT_EQ(etat(k), u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs:3 Image1 Label9 Text8"_s);
     EXPECT_FALSE(k.Text1->isHidden());
     EXPECT_EQ(k.Label8->text() + u' ' + k.Text8->texte(), u"I=IMPRIMANTE OU T=TEXTE I"_s);
-    EXPECT_EQ(prog->donnees.ImpTempPrepa, u"10 MN"_s);
     k.Suivant_Click();
     repondre(k, u"i"_s);
-    EXPECT_EQ(prog->donnees.ImpOrigine, 2);
     EXPECT_TRUE(imprimante->journal.contains(u"document DEUX"_s));
     EXPECT_TRUE(imprimante->lignes().join(u'\n').contains(u"200 g"_s));
     EXPECT_EQ(imprimante->journal.last(), u"fin"_s);

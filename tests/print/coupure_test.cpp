@@ -52,7 +52,7 @@ TEST_F(Coupure, ChaqueLigneSeCoupeOuIlFaut)
     Programme& p = programme();
     for (const auto& c : cas) {
         imprimante->twipsParCaractere = c.twips;
-        KalImprime k(p);
+        KalImprime k(p.imprimante());
         k.List1 = c.lignes;
         k.Couper();
         EXPECT_EQ(k.List2, c.attendu) << c.cas;
@@ -61,7 +61,7 @@ TEST_F(Coupure, ChaqueLigneSeCoupeOuIlFaut)
 
 TEST_F(Coupure, CouperAjouteALaSuiteDeList2)
 {
-    KalImprime k(programme());
+    KalImprime k(programme().imprimante());
     k.List2 = QStringList{u"avant"_s};
     k.List1 = QStringList{u"un"_s, u"deux"_s};
     k.Couper();

@@ -18,9 +18,9 @@ QByteArray blancs(int n)
     return QByteArray(n, ' ');
 }
 
-RecetteExportee recette(const QString& titre)
+FicheRecette recette(const QString& titre)
 {
-    RecetteExportee r;
+    FicheRecette r;
     r.titre = titre;
     r.tempPrepa = u"20 mn"_s;
     r.tempCuisson = u"1 H"_s;
@@ -36,13 +36,13 @@ protected:
         DossierProgramme::SetUp();
         programme();
     }
-    std::optional<QString> exporter(const RecetteExportee& r) { return ExporterTexte(*prog, r); }
+    std::optional<QString> exporter(const FicheRecette& r) { return ExporterTexte(prog->imprimante(), r); }
     QList<QByteArray> lignesDe(const QString& nom) { return contenu(chemin(nom)).split('\n'); }
 };
 
 TEST_F(Export, ChaqueLigneALaColonneVoulue)
 {
-    RecetteExportee r = recette(u"POULET RÔTI"_s);
+    FicheRecette r = recette(u"POULET RÔTI"_s);
     r.tempCuisson = u" 1 H "_s;  // values as they stand in the window
     r.ingredients = QStringList{u"1 poulet"_s, u"  sel"_s};
     r.preparation = QStringList{u"  Cuire.  "_s, u""_s};
@@ -88,7 +88,7 @@ TEST_F(Export, LeTitreSeCentreSurSaLongueurEtRienSansIngredient)
 
 TEST_F(Export, LaPreparationEstCoupeeEtCeQui1252NeTientPasDevientPointDInterrogation)
 {
-    RecetteExportee r = recette(u"LONGUE"_s);
+    FicheRecette r = recette(u"LONGUE"_s);
     r.ingredients = QStringList{u"½ œuf ☃ 𝄞"_s};
     r.preparation = QStringList{u"   "_s + QString(100, u'p') + u" fin"_s};
     ASSERT_EQ(exporter(r), std::nullopt);

@@ -17,14 +17,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-void remettre(Donnees& d, const QString& titre)
+FicheRecette fiche(const QString& titre, const QStringList& ingredients = {}, const QStringList& preparation = {})
 {
-    d.ImpTitre = titre;
-    d.ImpTempPrepa = u"20 MN"_s;
-    d.ImpTempCuisson = u"1H30"_s;
-    d.ImpDifficulte = u"aa"_s;
-    d.ImpVin = u"Rosé"_s;
-    d.ImpOrigine = 2;
+    return {titre, u"20 MN"_s, u"1H30"_s, u"aa"_s, u"Rosé"_s, ingredients, preparation};
 }
 
 QImage photoRouge()
@@ -47,11 +42,10 @@ using Impression = DossierProgramme;
 TEST_F(Impression, LesAppelsSuiventLaMiseEnPage)
 {
     Programme& p = programme();
-    remettre(p.donnees, u"POULET RÔTI"_s);
     imprimante->resultat.reussi = false;
     imprimante->resultat.erreur = u"panne"_s;
     const ResultatImpression r =
-        ImprimeFiche(p, photoRouge(), {u"  1 poulet  "_s}, {u"  Cuire.  "_s, QString(97, u'x')});
+        ImprimeFiche(p.imprimante(), fiche(u"POULET RÔTI"_s, {u"  1 poulet  "_s}, {u"  Cuire.  "_s, QString(97, u'x')}), photoRouge());
     EXPECT_EQ(imprimante->journal,
               (QStringList{u"police Arial"_s, u"taille 12"_s, u"gras"_s, u"couleur #000080"_s,
                            u"document POULET RÔTI"_s,
@@ -76,8 +70,7 @@ TEST_F(Impression, TitreCentreEtPhotoAbsente)
     const struct { int longueur, colonne; } cas[] = {{10, 40}, {11, 40}, {13, 38}, {90, 1}, {95, 1}};
     for (const auto& c : cas) {
         imprimante->journal.clear();
-        remettre(p.donnees, QString(c.longueur, u'T'));
-        ImprimeFiche(p, QImage(), {}, {});
+        ImprimeFiche(p.imprimante(), fiche(QString(c.longueur, u'T')), QImage());
         EXPECT_EQ(imprimante->lignes().at(2), u"%1:"_s.arg(c.colonne) + QString(c.longueur, u'T'));
         EXPECT_FALSE(imprimante->journal.join(u'\n').contains(u"image"_s)) << c.longueur;
     }
@@ -86,8 +79,7 @@ TEST_F(Impression, TitreCentreEtPhotoAbsente)
 TEST_F(Impression, UneNouvellePageToutesLesSoixanteLignesDePreparation)
 {
     Programme& p = programme();
-    remettre(p.donnees, u"LONGUE"_s);
-    ImprimeFiche(p, QImage(), numerotees(3), numerotees(130));
+    ImprimeFiche(p.imprimante(), fiche(u"LONGUE"_s, numerotees(3), numerotees(130)), QImage());
     const QStringList l = imprimante->lignes();
     const qsizetype debut = 17;  // after the heading and the three ingredients
     ASSERT_EQ(l.indexOf(u"10:Ligne 000"_s, 16), debut);
@@ -137,9 +129,9 @@ protected:
 TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
 {
     Programme& p = programme(true);
-    remettre(p.donnees, u"POULET RÔTI"_s);
     const ResultatImpression r =
-        ImprimeFiche(p, photoRouge(), {u"1 poulet fermier"_s, u"   gros sel"_s}, {u"Cuire au four."_s});
+        ImprimeFiche(p.imprimante(), fiche(u"POULET RÔTI"_s, {u"1 poulet fermier"_s, u"   gros sel"_s}, {u"Cuire au four."_s}),
+                     photoRouge());
     ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
     EXPECT_EQ(r.fichierPdf, chemin(u"POULET RÔTI.pdf"_s));
     ASSERT_EQ(pages(r.fichierPdf), 1);
@@ -199,8 +191,7 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
 TEST_F(ImpressionPdf, UnePageCommenceeParLImprimanteCompteSesPropresLignes)
 {
     Programme& p = programme(true);
-    remettre(p.donnees, u"LONGUE"_s);
-    const ResultatImpression r = ImprimeFiche(p, QImage(), {}, numerotees(130));
+    const ResultatImpression r = ImprimeFiche(p.imprimante(), fiche(u"LONGUE"_s, {}, numerotees(130)), QImage());
     ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
     // The heading and sixty lines at 12 points are more than one A4 page: the
     // printer's own overflow begins page 2, which then holds sixty lines.
@@ -217,19 +208,18 @@ TEST_F(ImpressionPdf, UnePageCommenceeParLImprimanteCompteSesPropresLignes)
 TEST_F(ImpressionPdf, LExportCoupeAvecLaPoliceDeLaDerniereImpression)
 {
     Programme& p = programme(true);
-    RecetteExportee r;
+    FicheRecette r;
     r.titre = u"MEME"_s;
     QStringList mots;
     for (int i = 0; i < 60; ++i)
         mots.append(u"mot%1"_s.arg(i));
     r.preparation = QStringList{mots.join(u' ')};
-    ASSERT_EQ(ExporterTexte(p, r), std::nullopt);
+    ASSERT_EQ(ExporterTexte(p.imprimante(), r), std::nullopt);
     const qsizetype avant = contenu(chemin(u"MEME.txt"_s)).count('\n');
 
-    remettre(p.donnees, u"MEME"_s);
-    ASSERT_TRUE(ImprimeFiche(p, QImage(), {}, {}).reussi);
+    ASSERT_TRUE(ImprimeFiche(p.imprimante(), fiche(u"MEME"_s), QImage()).reussi);
     QFile::remove(chemin(u"MEME.txt"_s));
-    ASSERT_EQ(ExporterTexte(p, r), std::nullopt);
+    ASSERT_EQ(ExporterTexte(p.imprimante(), r), std::nullopt);
     // Arial 12 bold is wider than the printer's first font: more lines.
     EXPECT_GT(contenu(chemin(u"MEME.txt"_s)).count('\n'), avant);
 }
@@ -238,8 +228,7 @@ TEST_F(ImpressionPdf, UnPdfImpossibleAEcrireEstSignale)
 {
     Programme& p = programme(true);
     ASSERT_TRUE(QDir(dossier.path()).mkdir(u"BLOQUE.pdf"_s));
-    remettre(p.donnees, u"BLOQUE"_s);
-    const ResultatImpression r = ImprimeFiche(p, QImage(), {}, {});
+    const ResultatImpression r = ImprimeFiche(p.imprimante(), fiche(u"BLOQUE"_s), QImage());
     EXPECT_FALSE(r.reussi);
     EXPECT_TRUE(r.fichierPdf.isEmpty());
     EXPECT_TRUE(r.erreur.contains(u"BLOQUE.pdf"_s)) << r.erreur.toStdString();

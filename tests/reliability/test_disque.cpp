@@ -144,10 +144,10 @@ TEST_F(DisquePlein, ExporterEchoueSansToucherLeFichierExistant)
     ecrire(chemin(u"NAVARIN.txt"_s), QByteArray("Une première recette.\r\n").repeated(300));
     const QByteArray avant = empreinte(chemin(u"NAVARIN.txt"_s));
     remplir(dossier.path(), 0);
-    RecetteExportee r;
+    FicheRecette r;
     r.titre = u"NAVARIN"_s;
     r.ingredients = QStringList(400, u"250 g d'épaule d'agneau"_s);
-    const std::optional<QString> erreur = ExporterTexte(p, r);
+    const std::optional<QString> erreur = ExporterTexte(p.imprimante(), r);
     ASSERT_TRUE(erreur.has_value());
     EXPECT_TRUE(erreur->contains(u"NAVARIN.txt"_s)) << erreur->toStdString();
     EXPECT_EQ(empreinte(chemin(u"NAVARIN.txt"_s)), avant);

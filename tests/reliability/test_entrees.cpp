@@ -301,9 +301,9 @@ TEST_F(Titres, UnTitreHostileResteUnNomDansLeDossierDuProgramme)
         EXPECT_TRUE(QFileInfo(ecrite).isFile());
         EXPECT_EQ(QFileInfo(ecrite).absolutePath(), QDir(chemin(u"Images"_s)).absolutePath());
 
-        RecetteExportee r;
+        FicheRecette r;
         r.titre = titre;
-        EXPECT_EQ(ExporterTexte(*prog, r), std::nullopt);
+        EXPECT_EQ(ExporterTexte(prog->imprimante(), r), std::nullopt);
     }
     // Every file is inside the program folder; nothing beside it or above it.
     const QStringList ici = QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden);
@@ -335,8 +335,8 @@ TEST_F(Entrees, UnTitreHostileNeSortPasLePdfDuDossier)
 {
     Programme& p = programme(true);  // the real printer, writing PDF files here
     for (const QString& titre : {u"../zq7"_s, u"/tmp/zq7"_s, u"..\\zq7"_s}) {
-        p.donnees.ImpTitre = titre;
-        const ResultatImpression r = ImprimeFiche(p, QImage(), {u"1 oeuf"_s}, {u"Cuire."_s});
+        const ResultatImpression r =
+            ImprimeFiche(p.imprimante(), {titre, {}, {}, {}, {}, {u"1 oeuf"_s}, {u"Cuire."_s}}, QImage());
         ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
         if (r.fichierPdf.isEmpty())
             GTEST_SKIP() << "a printer is installed: no PDF file is written";

@@ -306,10 +306,10 @@ TEST_F(Question, EntreeSurLeIProposeImprime)
     ASSERT_FALSE(w.Image1->estVide());
     QTest::keyClick(w.Text8, Qt::Key_Return);
     EXPECT_TRUE(imprimante->journal.contains(u"fin"_s));
-    const Donnees& d = prog->donnees;
-    EXPECT_EQ(QStringList({d.ImpTitre, d.ImpTempPrepa, d.ImpDifficulte, d.ImpVin}),
-              QStringList({u"POULET AU CURRY"_s, u"20 MN"_s, u"a"_s, u"Un Bourgogne"_s}));
-    EXPECT_EQ(d.ImpOrigine, 1);
+    EXPECT_TRUE(imprimante->journal.contains(u"document POULET AU CURRY"_s));
+    for (const QString& ligne : {u"10:Temps de Préparation|40:20 MN"_s, u"10:Niveau de Difficulté|40:a"_s,
+                                 u"10:Boisson Conseiller|40:Un Bourgogne"_s})
+        EXPECT_TRUE(imprimante->lignes().contains(ligne)) << ligne.toStdString();
     EXPECT_TRUE(w.Image1->estVide());
     EXPECT_EQ(fichiersTexte(), 0);
     EXPECT_TRUE(dialogues->messages.isEmpty());

@@ -341,8 +341,7 @@ TEST_F(Menu, LeSiteEtQuitterPassentParLeSysteme)
 TEST_F(Menu, UneBaseAccessEstConvertieAvecLAccordDeLUtilisateur)
 {
     const QString fixture = QStringLiteral(CARNET_SHARED_DIR "/fixtures/legacy/cuisine.mdb");
-    if (!QFileInfo::exists(fixture))
-        GTEST_SKIP() << "no legacy fixtures";
+    ASSERT_TRUE(QFileInfo::exists(fixture)) << "missing fixture " << fixture.toStdString();
     ASSERT_TRUE(QFile::copy(fixture, chemin(u"VIEILLE.mdb"_s)));
     QFile(chemin(u"VIEILLE.mdb"_s)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray avant = contenu(chemin(u"VIEILLE.mdb"_s));

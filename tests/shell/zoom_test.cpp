@@ -1,5 +1,5 @@
-#include "shell/fenetrekal.h"
-#include "shell/modformzoomed.h"
+#include "app/fenetrekal.h"
+#include "app/modformzoomed.h"
 #include "platform/boiteimage.h"
 #include "platform/twips.h"
 

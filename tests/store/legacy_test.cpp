@@ -22,9 +22,8 @@ class Access : public DossierProgramme {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo::exists(Fixtures))
-            GTEST_SKIP() << "no legacy fixtures at " << Fixtures.toStdString();
         DossierProgramme::SetUp();
+        ASSERT_TRUE(QFileInfo::exists(Fixtures)) << "missing fixtures at " << Fixtures.toStdString();
     }
     QString copier(const QString& fixture, const QString& nom)
     {

@@ -165,8 +165,7 @@ TEST_F(Fichier, ReconnuParSesPremiersOctets)
     ecrire(chemin(u"vide.mdb"_s), {});
     EXPECT_EQ(BaseRecettes::reconnaitre(chemin(u"vide.mdb"_s)), FormatFichier::Vide);
 
-    if (!QFileInfo::exists(fixture("cuisine.mdb")))
-        GTEST_SKIP() << "pas de fichiers Access d'essai dans " CARNET_SHARED_DIR;
+    ASSERT_TRUE(QFileInfo::exists(fixture("cuisine.mdb"))) << "missing fixture in " CARNET_SHARED_DIR;
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("cuisine.mdb")), FormatFichier::Jet);
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("cuisine97.mdb")), FormatFichier::Jet);
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("ASampleDatabase.accdb")), FormatFichier::Ace);

@@ -2,11 +2,11 @@
 // The running program: the shared state, the screen scaling, the platform
 // services and the live windows. Windows reach each other only through it.
 
+#include "app/donnees.h"
+#include "app/modformzoomed.h"
 #include "platform/dialogues.h"
 #include "platform/imprimante.h"
 #include "platform/systeme.h"
-#include "shell/modformzoomed.h"
-#include "store/donnees.h"
 
 #include <QList>
 #include <QPointer>
@@ -26,13 +26,19 @@ class KalRecherche;
 class KalRubrique;
 class KalSauvegarde;
 class AideCarnet;
+class Copieur;
 class VerrouDossier;
 
 struct Services {
     std::unique_ptr<Dialogues> dialogues;
     std::unique_ptr<Systeme> systeme;
     std::unique_ptr<Imprimante> imprimante;
+    std::unique_ptr<Copieur> copieur;  // the backup's file copier
 
+    Services();
+    Services(Services&&) noexcept;
+    Services& operator=(Services&&) noexcept;
+    ~Services();
     static Services qt();  // the real desktop
 };
 
@@ -50,6 +56,7 @@ public:
     Systeme& systeme() { return *services_.systeme; }
     // One printer for the whole run: its font outlives each printout.
     Imprimante& imprimante() { return *services_.imprimante; }
+    Copieur& copieur() { return *services_.copieur; }
 
     // The folder of the executable, where the photographs are found.
     QString dossierProgramme() const { return dossierProgramme_; }

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+
 class Programme;
 class QAction;
 class QCloseEvent;
@@ -42,6 +44,10 @@ protected:
     }
     void enregistrer(QWidget* w, const char* nom, double gauche, double haut, double largeur,
                      double hauteur);
+
+    // Runs `action`; a failure of the base is said to the user and leaves the
+    // window as it stands. False when it failed.
+    bool essayer(const std::function<void()>& action);
 
     // A command placed directly on the menu bar.
     QAction* entreeMenu(const char* nom, const QString& legende);

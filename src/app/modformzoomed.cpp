@@ -1,7 +1,7 @@
-#include "shell/modformzoomed.h"
+#include "app/modformzoomed.h"
 
+#include "app/fenetrekal.h"
 #include "platform/twips.h"
-#include "shell/fenetrekal.h"
 
 #include <QAction>
 #include <QFont>

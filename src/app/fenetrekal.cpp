@@ -1,7 +1,8 @@
-#include "shell/fenetrekal.h"
+#include "app/fenetrekal.h"
 
+#include "app/programme.h"
 #include "platform/twips.h"
-#include "shell/programme.h"
+#include "store/baserecettes.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,4 +83,15 @@ void FenetreKal::dimensionner(int margeLargeur, int margeHauteur)
     setTailleFenetreTwips(this, prog.zoom.HauteurEcran - margeHauteur,
                           prog.zoom.LargeurEcran - margeLargeur);
     prog.zoom.AppliquerZoom(*this);
+}
+
+bool FenetreKal::essayer(const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+        return false;
+    }
 }

@@ -1,8 +1,15 @@
-#include "shell/programme.h"
+#include "app/programme.h"
 
+#include "backup/copie.h"
 #include "platform/verroudossier.h"
 
+#include <QApplication>
 #include <QVariant>
+
+Services::Services() : copieur(std::make_unique<Copieur>()) {}
+Services::Services(Services&&) noexcept = default;
+Services& Services::operator=(Services&&) noexcept = default;
+Services::~Services() = default;
 
 Services Services::qt()
 {
@@ -40,4 +47,19 @@ void Programme::activerMenu(bool actif)
 {
     if (QWidget* menu = vivante("KalDepart"))
         menu->setEnabled(actif);
+}
+
+void Programme::ramenerAuPremierPlan()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    for (qsizetype i = vivantes_.size() - 1; !w && i >= 0; --i) {
+        QWidget* v = vivantes_[i].data();
+        if (v && v->isVisible() && v->isEnabled())
+            w = v;
+    }
+    if (!w)
+        return;
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->raise();
+    w->activateWindow();
 }

@@ -15,14 +15,6 @@ struct Donnees {
     QString NomCategorie;
     QString CheminPhoto;                       // photograph of the recipe shown
 
-    // print hand-over
-    QString ImpTitre;
-    QString ImpTempPrepa;
-    QString ImpTempCuisson;
-    QString ImpDifficulte;
-    QString ImpVin;
-    int ImpOrigine = 0;                        // 1: the search window; else the recipe card
-
     // backup destination
     QString LecteurSauvegarde;
     QString RepertoireSauvegarde;
