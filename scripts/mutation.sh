@@ -11,10 +11,11 @@
 #   --construction DIR build folder (default build-mutation)
 #   --sortie FILE      the markdown table (default DIR/mutations.md)
 #
-# The tests of the fault's own subsystem run first; if they all pass, the
-# whole suite runs (ctest -j2, stopping at the first failure). The two
-# real-window journeys (parcours_*) are left out: they take minutes each and
-# go through the same code as the window tests.
+# The test program of the fault's own subsystem runs first, then the others,
+# then the script checks; the first failure stops the run. The two real-window
+# journeys (parcours_*) are left out: they take minutes each and go through
+# the same code as the window tests. The suite runs once, whole, on the
+# unchanged tree first.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
@@ -131,6 +132,13 @@ mkdir -p "$journaux"
 executer_suite() {
     (cd "$construction" && timeout 3600 ctest -j2 -E '^parcours_' --stop-on-failure --timeout 300) >"$1" 2>&1
 }
+# The quick programs first, the kill campaigns last.
+ordre() {
+    local rapides="test_platform test_print test_search test_shell test_backup test_card test_demo test_browser test_store"
+    printf '%s\n' $rapides
+    ls "$construction/tests" | grep -E '^test_[a-z_]+$' | grep -v '_autogen$' | grep -vxF -e test_reliability $(printf -- '-e %s ' $rapides) || true
+    echo test_reliability
+}
 premier_echec_ctest() {
     sed -n '/The following tests FAILED/,$p' "$1" | sed -nE 's/^[[:space:]]*[0-9]+ - (.*) \((.*)\)$/\1 (\2)/p' | head -1
 }
@@ -169,33 +177,39 @@ texte = open(chemin, encoding="utf-8").read()
 with open(chemin, "w", encoding="utf-8") as f:
     f.write(texte.replace(avant, apres, 1))
 PY
-        programme=$(programme_tests "$sous")
         resultat=survived
         par=
-        if [ -f "$construction/tests/$programme" ]; then
+        # The subsystem's own tests first, then the other programs one by
+        # one, each built just before it runs: a fault caught early costs
+        # one link.
+        propre=$(programme_tests "$sous")
+        for programme in "$propre" $(ordre | grep -vx "$propre"); do
+            [ -f "$construction/tests/$programme" ] || continue
             if ! cmake --build "$construction" -j2 -t "$programme" >>"$journal" 2>&1; then
                 resultat="does not build"
-            else
-                set +e
-                (cd "$construction" && QT_QPA_PLATFORM=offscreen timeout 1200 "./tests/$programme" --gtest_fail_fast --gtest_brief=1) >>"$journal" 2>&1
-                code=$?
-                set -e
-                if [ "$code" != 0 ]; then
-                    resultat=killed
-                    nom=$(sed -nE 's/^\[  FAILED  \] ([^ ,]+).*/\1/p' "$journal" | head -1)
-                    if [ -n "$nom" ]; then par="$programme: $nom"
-                    elif [ "$code" = 124 ]; then par="$programme (timeout)"
-                    else par="$programme (exit $code)"; fi
-                fi
+                break
             fi
-        fi
+            set +e
+            (cd "$construction" && QT_QPA_PLATFORM=offscreen timeout 1200 "./tests/$programme" --gtest_fail_fast --gtest_brief=1) >>"$journal" 2>&1
+            code=$?
+            set -e
+            if [ "$code" != 0 ]; then
+                resultat=killed
+                nom=$(sed -nE 's/^\[  FAILED  \] ([^ ,]+).*/\1/p' "$journal" | head -1)
+                if [ -n "$nom" ]; then par="$programme: $nom"
+                elif [ "$code" = 124 ]; then par="$programme (timeout)"
+                else par="$programme (exit $code)"; fi
+                break
+            fi
+        done
+        # Then the script checks, which start the program itself.
         if [ "$resultat" = survived ]; then
             if ! cmake --build "$construction" -j2 >>"$journal" 2>&1; then
                 resultat="does not build"
-            elif ! executer_suite "$journal.ctest"; then
+            elif ! (cd "$construction" && ctest -R '^script_' --timeout 300) >>"$journal" 2>&1; then
                 resultat=killed
-                par=$(premier_echec_ctest "$journal.ctest")
-                par=${par:-ctest (see log)}
+                par=$(premier_echec_ctest "$journal")
+                par=${par:-script check}
             fi
         fi
         restaurer
