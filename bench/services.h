@@ -11,8 +11,10 @@
 class DialoguesBanc : public Dialogues {
 public:
     void message(QWidget*, const QString& texte, const QString&) override { messages.append(texte); }
-    bool question(QWidget*, const QString&, const QString&, bool) override { return true; }
+    bool question(QWidget*, const QString&, const QString&) override { return true; }
     QString ouvrirFichier(QWidget*, const QString&, const QString&) override { return {}; }
+    QString enregistrerFichier(QWidget*, const QString&, const QString&) override { return {}; }
+    int choisir(QWidget*, const QString&, const QString&, const QStringList&, int) override { return -1; }
 
     QStringList messages;
 };

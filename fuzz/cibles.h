@@ -5,6 +5,8 @@
 // the property is broken; a crash or sanitizer report is a failure too.
 
 #include "backup/kalsauvegarde.h"
+#include "exchange/jsonld.h"
+#include "exchange/mealmaster.h"
 #include "platform/encodage.h"
 #include "platform/imprimante.h"
 #include "print/kalimprime.h"
@@ -33,6 +35,7 @@ public:
     void imprimerLigne(const QList<MorceauLigne>&) override {}
     void dessinerImage(const QImage&, double, double, double, double) override {}
     void nouvellePage() override {}
+    int page() const override { return 0; }
     ResultatImpression finDocument() override { return {}; }
     double largeurTexte(const QString& texte) override
     {
@@ -126,6 +129,51 @@ inline bool import(const QByteArray& flux)
             versFiche(l);
     } catch (const ErreurBase&) {
     }
+    return true;
+}
+
+// A card made from an imported recipe follows the rules of a typed one.
+inline bool ficheTapee(const Fiche& f)
+{
+    const auto uneLigne = [](const QString& t) { return !t.contains(u'\n') && !t.contains(u'\r'); };
+    const auto lignes = [](const QString& t) {
+        return !t.trimmed().isEmpty() && t.count(u'\n') == t.count(QStringLiteral("\r\n"))
+               && t.count(u'\r') == t.count(u'\n');
+    };
+    return !f.titre.isEmpty() && f.titre.size() <= 100 && f.titre == f.titre.toUpper() && uneLigne(f.titre)
+           && f.tempPrepa.size() <= 25 && uneLigne(f.tempPrepa) && !f.tempCuisson.isEmpty()
+           && f.tempCuisson.size() <= 25 && !f.difficulte.trimmed().isEmpty() && f.difficulte.size() <= 25
+           && !f.vin.isEmpty() && f.vin.size() <= 35 && uneLigne(f.vin) && lignes(f.ingrediant)
+           && lignes(f.preparation) && f.categorie == QStringLiteral("PLA");
+}
+
+// lireMealMaster: every recipe becomes a card under the rules of a typed
+// one, and the cards written out as MealMaster read back as as many recipes.
+inline bool mealmaster(const QByteArray& octets)
+{
+    std::vector<Fiche> fiches;
+    for (const RecetteLue& r : lireMealMaster(decoderTexte(octets)).recettes) {
+        RecetteLue sansCategorie = r;
+        sansCategorie.categories.clear();
+        fiches.push_back(versFiche(sansCategorie, QStringLiteral("PLA")));
+        if (!ficheTapee(fiches.back()))
+            return false;
+    }
+    return lireMealMaster(decoderTexte(ecrireMealMaster(fiches))).recettes.size() == fiches.size();
+}
+
+// lireJsonLd: at most one recipe, which becomes a card under the rules of a typed one.
+inline bool jsonld(const QByteArray& octets)
+{
+    const Lecture l = lireJsonLd(decoderTexte(octets));
+    if (l.recettes.size() > 1)
+        return false;
+    for (RecetteLue r : l.recettes) {
+        r.categories.clear();
+        if (!ficheTapee(versFiche(r, QStringLiteral("PLA"))))
+            return false;
+    }
+    dureeIso(QString::fromUtf8(octets));
     return true;
 }
 

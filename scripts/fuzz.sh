@@ -11,7 +11,7 @@ CC=clang CXX=clang++ cmake -S "$racine/fuzz" -B "$construction" -G Ninja -DCMAKE
 cmake --build "$construction" -j2
 
 cibles=("$@")
-[ ${#cibles[@]} -gt 0 ] || cibles=(fuzz_coupure fuzz_decodage fuzz_marqueur fuzz_base fuzz_import)
+[ ${#cibles[@]} -gt 0 ] || cibles=(fuzz_coupure fuzz_decodage fuzz_marqueur fuzz_base fuzz_import fuzz_mealmaster fuzz_jsonld)
 
 # A seed base: the schema of the program's bases, with one recipe.
 graines=$construction/graines
@@ -31,6 +31,8 @@ for cible in "${cibles[@]}"; do
         fuzz_base) cp -n "$graines/base.mdb" "$corpus/" ;;
         fuzz_import) cp -n "$racine"/fuzz/graines/import-* "$corpus/" ;;
         fuzz_marqueur) cp -n "$racine"/fuzz/graines/marqueur-* "$corpus/" ;;
+        fuzz_mealmaster) cp -n "$racine"/fuzz/graines/mealmaster-* "$corpus/" ;;
+        fuzz_jsonld) cp -n "$racine"/fuzz/graines/jsonld-* "$corpus/" ;;
         *) cp -n "$racine"/fuzz/graines/texte-* "$corpus/" ;;
     esac
     echo "== $cible, $duree s"

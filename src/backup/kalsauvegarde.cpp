@@ -405,10 +405,10 @@ void KalSauvegarde::Restor_Click()
         return;
     }
 
-    if (!prog.dialogues().question(
+    if (!prog.dialogues().questionPrudente(
             this, u"RESTORER LA SAUVEGARDE DU %1 FAITE DANS %2 ?\nLES BASES ET LES FICHIERS DU PROGRAMME SERONT REMPLACES "
                   u"PAR CEUX DE LA SAUVEGARDE."_s.arg(m->date, natif(source)),
-            u"RESTORATION"_s, false))
+            u"RESTORATION"_s))
         return;
 
     prog.donnees.fermerBase();

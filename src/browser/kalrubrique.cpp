@@ -4,6 +4,7 @@
 #include "platform/grille.h"
 #include "platform/pictogrammes.h"
 #include "platform/textes.h"
+#include "print/impression.h"
 #include "shell/modformzoomed.h"
 #include "shell/programme.h"
 #include "store/catalogue.h"
@@ -176,7 +177,9 @@ void KalRubrique::Lire()
         lignes.push_back({CelluleGrille{}, CelluleGrille{NomRubrique, Qt::AlignCenter}});
         while (suivante < recettes.size() && recettes[suivante].categorie == prog.donnees.CodeCategorie) {
             const LigneTrouvee& l = recettes[suivante++];
-            lignes.push_back({CelluleGrille{QString::number(l.numero), Qt::AlignRight | Qt::AlignVCenter},
+            // A record without a number has an empty cell, not "0".
+            const QString numero = l.numero != 0 ? QString::number(l.numero) : QString();
+            lignes.push_back({CelluleGrille{numero, Qt::AlignRight | Qt::AlignVCenter},
                               CelluleGrille{l.titre, Qt::AlignLeft | Qt::AlignVCenter}});
         }
     }
@@ -256,8 +259,13 @@ void KalRubrique::Imprimante_Click()
     if (!r.reussi)
         prog.dialogues().message(this, r.erreur.isEmpty() ? u"L'impression de la liste a échoué."_s : r.erreur);
     else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this, u"La liste des recettes a été enregistrée dans le fichier « %1 »."_s
-                                           .arg(QDir::toNativeSeparators(r.fichierPdf)));
+        prog.dialogues().message(this, messagePdf(r.fichierPdf, u"LA LISTE"_s));
+}
+
+bool KalRubrique::sortir()
+{
+    Retour_Click();
+    return true;
 }
 
 void KalRubrique::Retour_Click()

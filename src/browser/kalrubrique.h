@@ -48,6 +48,9 @@ public:
     // Category name shown above the preview; kept when a recipe's code has none.
     QString NomRubrique;
 
+protected:
+    bool sortir() override;
+
 private:
     void montrerApercu(bool visible);
 };

@@ -1,6 +1,7 @@
 #include "card/kalgeneral.h"
 
 #include "platform/boiteimage.h"
+#include "platform/fichiers.h"
 #include "platform/grille.h"
 #include "platform/lignes.h"
 #include "platform/sablier.h"
@@ -19,7 +20,9 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,6 +32,8 @@ namespace {
 const QColor Rose(255, 192, 255);
 const QColor Bleu(0, 0, 255);
 const QString LegendeBoisson = u"Boisson conseiller"_s;
+// Longer side of a photograph stored: enough for the box and the printout.
+constexpr int CotePhoto = 1600;
 
 }  // namespace
 
@@ -166,8 +171,11 @@ void KalGeneral::Lire()
         a->setVisible(false);
     montrerChamps(false);
     Label9->hide();
+    // The list is shown: no photograph over its rows.
+    Image1->hide();
     fermerQuestion();
     viderChamps();
+    retenirChamps();
     Consult();
     Retour->setVisible(false);
     Gene->setVisible(true);
@@ -216,20 +224,24 @@ void KalGeneral::afficherFiche(const Fiche& f)
     Text6->setTexte(f.preparation);
     Text7->setTexte(f.vin);
 
+    titreAffiche_ = f.titre;
     prog.donnees.CheminPhoto = cheminPhoto(prog.dossierProgramme(), Text1->texte());
     if (QFileInfo(prog.donnees.CheminPhoto).isFile()) {
-        // A photograph that cannot be read leaves the box empty rather than
-        // showing the placeholder, which saving would write over it.
+        // Its own file, even unreadable: it follows a change of title.
+        sienne_ = true;
         if (!Image1->charger(prog.donnees.CheminPhoto))
             AjoutIma->setVisible(true);
     } else {
+        sienne_ = false;
         Image1->charger(cheminPhotoAbsente());
         AjoutIma->setVisible(true);
     }
+    Image1->show();
 
     Label9->setText(u"Fiche N° "_s + QString::number(NumeroFiche) + u" N° "_s
                     + QString::number(PositionFiche));
     remplirListes();
+    retenirChamps();
 }
 
 void KalGeneral::MSFlexGrid1_Click()
@@ -265,7 +277,9 @@ void KalGeneral::MSFlexGrid1_Click()
     } else {
         Label9->setText(u"Fiche N° "_s + QString::number(NumeroFiche) + u" N° "_s
                         + QString::number(PositionFiche));
+        sienne_ = false;
         remplirListes();
+        retenirChamps();
     }
     Label9->show();
     montrerChamps(true);
@@ -275,6 +289,8 @@ void KalGeneral::MSFlexGrid1_Click()
 
 void KalGeneral::deplacer(int pas)
 {
+    if (!quitterSaisie())
+        return;
     BaseRecettes* b = base();
     if (!b)
         return;
@@ -296,7 +312,9 @@ void KalGeneral::deplacer(int pas)
         NumeroFiche = f->numero;
         afficherFiche(*f);
     } else {
+        sienne_ = false;
         remplirListes();
+        retenirChamps();
     }
 }
 
@@ -312,18 +330,34 @@ void KalGeneral::Preced_Click()
 
 void KalGeneral::Retour_Click()
 {
+    if (!quitterSaisie())
+        return;
     Image1->vider();
     Lire();
 }
 
+bool KalGeneral::sortir()
+{
+    // The card's "Retour" leads to the list, the list's to the main menu.
+    if (Retour->isVisible())
+        Retour_Click();
+    else
+        Gene_Click();
+    return true;
+}
+
 void KalGeneral::Gene_Click()
 {
+    if (!quitterSaisie())
+        return;
     prog.activerMenu(true);
     prog.decharger(prog.kalGeneral);
 }
 
 void KalGeneral::Creer_Click()
 {
+    if (!quitterSaisie())
+        return;
     Image1->vider();
     Image1->show();
     AjoutIma->setVisible(true);
@@ -334,6 +368,10 @@ void KalGeneral::Creer_Click()
     fermerQuestion();
     montrerChamps(true);
     viderChamps();
+    sienne_ = false;
+    titreAffiche_.clear();
+    retenirChamps();
+    Text1->setFocus();
 }
 
 bool KalGeneral::saisieValide()
@@ -365,18 +403,78 @@ Fiche KalGeneral::saisie() const
     return f;
 }
 
+QStringList KalGeneral::champs() const
+{
+    return {Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(),
+            Text5->texte(), Text6->texte(), Text7->texte()};
+}
+
+void KalGeneral::retenirChamps()
+{
+    champsAffiches_ = champs();
+    imageAffichee_ = Image1->image().cacheKey();
+}
+
+// Another picture than the one shown with the card is in the box.
+bool KalGeneral::photoChoisie() const
+{
+    return !Image1->estVide() && Image1->image().cacheKey() != imageAffichee_;
+}
+
+bool KalGeneral::quitterSaisie()
+{
+    if (Text1->isHidden() || (champs() == champsAffiches_ && !photoChoisie()))
+        return true;
+    return prog.dialogues().questionPrudente(
+        this, u"LA FICHE N'EST PAS ENREGISTRÉE. VOULEZ-VOUS LA QUITTER SANS L'ENREGISTRER ?"_s,
+        titreProgramme());
+}
+
+// The form stays as typed, the cursor in the title to change it.
+void KalGeneral::titreARevoir(const QString& message)
+{
+    prog.dialogues().message(this, message);
+    Text1->setFocus();
+    Text1->selectAll();
+}
+
+// A chosen picture is written; the card's own photograph follows a new title.
+bool KalGeneral::photoAEcrire() const
+{
+    if (photoChoisie())
+        return true;
+    return sienne_
+           && QString::compare(nomFichierSur(titreAffiche_), nomFichierSur(Text1->texte()),
+                               Qt::CaseInsensitive)
+                  != 0;
+}
+
 bool KalGeneral::ecrirePhoto()
 {
-    // No picture attached is no photograph: nothing to write.
-    if (Image1->estVide())
+    if (!photoAEcrire())
         return true;
-    const QString chemin = cheminPhotoEcrite(prog.dossierProgramme(), Text1->texte());
+    const QString dossier = prog.dossierProgramme();
+    const QString chemin = cheminPhotoEcrite(dossier, Text1->texte());
     QDir().mkpath(QFileInfo(chemin).absolutePath());
-    if (Image1->sauverBmp(chemin))
+    if (photoChoisie()) {
+        if (Image1->sauverBmp(chemin))
+            return true;
+        prog.dialogues().message(
+            this, u"La photographie n'a pas pu être écrite dans « %1 ». La fiche n'est pas enregistrée."_s
+                      .arg(QDir::toNativeSeparators(chemin)));
+        return false;
+    }
+    const QString ancienne = cheminPhoto(dossier, titreAffiche_);
+    if (!QFileInfo(ancienne).isFile())
+        return true;  // gone meanwhile: nothing to carry
+    std::error_code erreur;
+    std::filesystem::rename(QFile::encodeName(ancienne).toStdString(),
+                            QFile::encodeName(chemin).toStdString(), erreur);
+    if (!erreur)
         return true;
     prog.dialogues().message(
-        this, u"La photographie n'a pas pu être écrite dans « %1 ». La fiche n'est pas enregistrée."_s
-                  .arg(QDir::toNativeSeparators(chemin)));
+        this, u"La photographie « %1 » n'a pas pu être renommée en « %2 ». La fiche n'est pas enregistrée."_s
+                  .arg(QDir::toNativeSeparators(ancienne), QDir::toNativeSeparators(chemin)));
     return false;
 }
 
@@ -395,8 +493,7 @@ void KalGeneral::Enreg_Click()
         return;
     }
     if (!numero) {
-        prog.dialogues().message(this, u"Cette recette existe déjà"_s);
-        Lire();
+        titreARevoir(u"Cette recette existe déjà"_s);
         return;
     }
     if (!ecrirePhoto()) {
@@ -420,6 +517,16 @@ void KalGeneral::Enregistre_Click()
         return;
     std::optional<Fiche> ancienne;
     try {
+        // Another recipe's photograph is never replaced.
+        if (photoAEcrire()) {
+            const std::optional<Fiche> autre = b->premiereParTitre(QString(), saisie().titre);
+            if (autre && autre->numero != NumeroFiche
+                && QFileInfo(cheminPhoto(prog.dossierProgramme(), Text1->texte())).isFile()) {
+                titreARevoir(u"La recette « %1 » a déjà sa photographie : choisissez un autre titre."_s
+                                 .arg(autre->titre));
+                return;
+            }
+        }
         ancienne = b->ficheParNumero(NumeroFiche);
         // Gone meanwhile: nothing to change.
         if (!ancienne || !b->modifier(NumeroFiche, saisie())) {
@@ -444,6 +551,9 @@ void KalGeneral::Enregistre_Click()
 
 void KalGeneral::Efface_Click()
 {
+    if (!prog.dialogues().questionPrudente(
+            this, u"VOULEZ-VOUS EFFACER LA FICHE « %1 » ?"_s.arg(Text1->texte()), u"DANGER"_s))
+        return;
     BaseRecettes* b = base();
     if (!b)
         return;
@@ -467,9 +577,11 @@ void KalGeneral::Efface_Click()
 void KalGeneral::AjoutIma_Click()
 {
     const QString dossier = prog.dossierProgramme();
-    // Photographs the program wrote end in ".JPG": both cases are offered.
+    // Photographs come with their extension in any letter case.
     const QString nom = prog.dialogues().ouvrirFichier(
-        this, dossier, QDir::toNativeSeparators(dossier) + u"(*.jpg *.JPG)"_s);
+        this, dossier,
+        QDir::toNativeSeparators(dossier)
+            + u"(*.[jJ][pP][gG] *.[jJ][pP][eE][gG] *.[pP][nN][gG])"_s);
     // Cancelled: the picture shown stays.
     if (nom.isEmpty())
         return;
@@ -479,7 +591,10 @@ void KalGeneral::AjoutIma_Click()
                                            .arg(QDir::toNativeSeparators(nom)));
         return;
     }
-    Image1->setImage(image);
+    // A phone's photograph is far larger than the box and the printout need.
+    Image1->setImage(std::max(image.width(), image.height()) > CotePhoto
+                         ? image.scaled(CotePhoto, CotePhoto, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                         : image);
 }
 
 void KalGeneral::Text1_KeyPress(int& KeyAscii)
@@ -548,8 +663,7 @@ void KalGeneral::imprimer()
     if (!r.reussi)
         prog.dialogues().message(this, r.erreur.isEmpty() ? u"L'impression a échoué."_s : r.erreur);
     else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this, u"La fiche a été imprimée dans le fichier « %1 »."_s.arg(
-                                           QDir::toNativeSeparators(r.fichierPdf)));
+        prog.dialogues().message(this, messagePdf(r.fichierPdf));
     Image1->vider();
     Lire();
 }
@@ -558,7 +672,7 @@ void KalGeneral::exporter()
 {
     const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(),
                                   Text7->texte(), List1,          List2};
-    if (const std::optional<QString> echec = ExporterTexte(prog, recette))
-        prog.dialogues().message(this, *echec);
+    const std::optional<QString> echec = ExporterTexte(prog, recette);
+    prog.dialogues().message(this, echec ? *echec : messageExport(recette.titre));
     Lire();
 }

@@ -83,6 +83,9 @@ public:
     int NumeroFiche = 0;    // Numero of the card shown
     int PositionFiche = 0;  // its 1-based position in the category
 
+protected:
+    bool sortir() override;
+
 private:
     BaseRecettes* base();
     void afficherFiche(const Fiche& fiche);
@@ -92,9 +95,22 @@ private:
     void deplacer(int pas);  // +1 next card, -1 previous
     bool saisieValide();
     Fiche saisie() const;
+    // The form as shown last; leaving it changed asks first.
+    QStringList champs() const;
+    void retenirChamps();
+    bool quitterSaisie();
+    void titreARevoir(const QString& message);
+    bool photoAEcrire() const;
     bool ecrirePhoto();
     void fermerQuestion();
     void preparerImpression();
     void imprimer();
     void exporter();
+
+    bool photoChoisie() const;
+
+    bool sienne_ = false;   // the card shown has its own photograph file
+    QString titreAffiche_;  // the title the card had in the base
+    QStringList champsAffiches_;
+    qint64 imageAffichee_ = 0;  // the picture shown with the card
 };

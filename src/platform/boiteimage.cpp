@@ -67,5 +67,8 @@ void BoiteImage::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), image_);
+    // Its proportions kept, centred in the box.
+    QRect cible(QPoint(), image_.size().scaled(size(), Qt::KeepAspectRatio));
+    cible.moveCenter(rect().center());
+    p.drawImage(cible, image_);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A picture stretched to its box. Pictures are recognised by their content
+// A picture fitted to its box, its proportions kept. Pictures are recognised by their content
 // (a bitmap saved under ".JPG" loads), and decoding is capped so that a
 // hostile file cannot exhaust memory.
 

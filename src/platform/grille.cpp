@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 
 #include <cmath>
 
@@ -35,6 +36,22 @@ QVariant ModeleGrille::data(const QModelIndex& index, int role) const
         if (index.row() == 0 || index.column() == 0)
             return QBrush(QColor(192, 192, 192));
         return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || lignes_.empty() || section < 0 || section >= colonnes_)
+        return {};
+    const CelluleGrille& c = cellule(0, section);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return c.texte;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(c.alignement);
     default:
         return {};
     }
@@ -85,8 +102,17 @@ void ModeleGrille::ajouterLignes(std::vector<std::vector<CelluleGrille>>&& ligne
 Grille::Grille(QWidget* parent) : QTableView(parent)
 {
     setModel(&modele_);
-    horizontalHeader()->hide();
     verticalHeader()->hide();
+    // Grey as the fixed cells always were, and inert: a heading is no recipe.
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    // A click on the headings gives the grid the keys, as on a fixed row.
+    horizontalHeader()->setFocusPolicy(Qt::ClickFocus);
+    horizontalHeader()->setFocusProxy(this);
+    horizontalHeader()->setStyleSheet(QStringLiteral(
+        "QHeaderView::section { background: rgb(192, 192, 192); border: 1px solid rgb(128, 128, 128); }"));
+    connect(&modele_, &QAbstractItemModel::modelReset, this, [this] { setRowHidden(0, true); });
+    connect(&modele_, &QAbstractItemModel::rowsInserted, this, [this] { setRowHidden(0, true); });
     // Fixed row heights keep a view of 30 000 rows from measuring every row.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -96,6 +122,18 @@ Grille::Grille(QWidget* parent) : QTableView(parent)
     setWordWrap(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) {
         cliquer(i.row(), i.column());
+    });
+    // Enter on the current row, or a double click; hidden by the first click
+    // of a double click, the grid does not act twice.
+    connect(this, &QTableView::activated, this, [this](const QModelIndex& i) {
+        if (isVisible())
+            cliquer(i.row(), i.column());
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+        if (i.isValid()) {
+            ligne_ = i.row();
+            colonne_ = i.column();
+        }
     });
     setRows(2);
     setCols(2);
@@ -177,6 +215,7 @@ void Grille::setFontSize(double points)
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
+    horizontalHeader()->setFont(f);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
 }
 
@@ -196,6 +235,7 @@ void Grille::preparer(const QStringList& entetes, const QList<double>& largeurs,
         cellule.texte = entetes.at(c);
         cellule.alignement = Qt::AlignCenter;
     }
+    Q_EMIT modele_.headerDataChanged(Qt::Horizontal, 0, Cols() - 1);
     ligne_ = 0;
     colonne_ = 0;
 }

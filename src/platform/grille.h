@@ -1,6 +1,7 @@
 #pragma once
 // A grid in the manner of the windows' list grids: row 0 and column 0 are
-// fixed heading cells, a current cell (Row, Col) receives text and alignment,
+// fixed heading cells (row 0 drawn as a header that stays when the rows
+// scroll), a current cell (Row, Col) receives text and alignment,
 // widths are in twips. Backed by a model, so that tens of thousands of rows
 // fill at once through ajouterLignes.
 
@@ -25,6 +26,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Row 0's texts, drawn by the fixed header.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void redimensionner(int lignes, int colonnes);
     CelluleGrille& cellule(int ligne, int colonne);
@@ -71,6 +74,7 @@ public:
     void ajouterLignes(std::vector<std::vector<CelluleGrille>>&& lignes);
 
     // What a mouse click on that cell does: makes it current, then Click.
+    // Enter and a double click on a row do the same; the arrow keys move.
     void cliquer(int ligne, int colonne);
 
 Q_SIGNALS:

@@ -182,6 +182,7 @@ void ImprimanteQt::tournerPages()
         if (!imprimante_->newPage() && erreur_.isEmpty())
             erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
         y_ = 0;
+        ++page_;
     }
 }
 

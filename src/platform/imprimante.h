@@ -46,6 +46,8 @@ public:
     virtual void dessinerImage(const QImage& image, double x, double y, double largeur,
                                double hauteur) = 0;
     virtual void nouvellePage() = 0;
+    // Pages begun so far, those the printer began by itself included.
+    virtual int page() const = 0;
     // Sends the job. Nothing printed since the last end still ends cleanly.
     virtual ResultatImpression finDocument() = 0;
     // Width of `texte` printed in the current font, in twips, unrounded.
@@ -70,6 +72,7 @@ public:
     void dessinerImage(const QImage& image, double x, double y, double largeur,
                        double hauteur) override;
     void nouvellePage() override;
+    int page() const override { return page_; }
     ResultatImpression finDocument() override;
     double largeurTexte(const QString& texte) override;
 
@@ -98,6 +101,7 @@ private:
     double derniereLargeur_ = 0;
     double y_ = 0;  // device units from the top of the printable area
     int pagesEnAttente_ = 0;
+    int page_ = 0;
     QString fichierPdf_;
     QString erreur_;
 };

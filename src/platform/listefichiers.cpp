@@ -22,6 +22,14 @@ void ListeFichiers::Refresh()
     remplissage_ = false;
 }
 
+void ListeFichiers::oublierChoix()
+{
+    remplissage_ = true;
+    setCurrentIndex(QModelIndex());
+    clearSelection();
+    remplissage_ = false;
+}
+
 QString ListeFichiers::FileName() const
 {
     const QListWidgetItem* i = currentItem();

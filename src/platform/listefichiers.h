@@ -16,6 +16,8 @@ public:
     QDir dossier() const { return dossier_; }
     void setMotifs(const QStringList& motifs) { motifs_ = motifs; }
     void Refresh();
+    // No entry current: a click on the one that was chosen chooses it again.
+    void oublierChoix();
     QString FileName() const;  // the selected entry, or empty
     int ListCount() const { return count(); }
     QString List(int i) const;

@@ -87,15 +87,42 @@ ResultatImpression ImprimeFiche(Programme& prog, const QImage& photo, const QStr
     imprimante.imprimerLigne({{25, u"Preparation"_s}});
     imprimante.imprimerLigne();
 
-    const QStringList lignes = preparationCoupee(prog, preparation);
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        if (i > 0 && i % 60 == 0)
+    // A new page after 60 preparation lines on one page; a page the printer
+    // began by itself counts from its own top.
+    int page = imprimante.page();
+    int surLaPage = 0;
+    for (const QString& ligne : preparationCoupee(prog, preparation)) {
+        if (surLaPage == 60) {
             imprimante.nouvellePage();
-        imprimante.imprimerLigne({{10, sansBlancs(lignes.at(i))}});
+            surLaPage = 0;
+        }
+        imprimante.imprimerLigne({{10, sansBlancs(ligne)}});
+        if (imprimante.page() != page) {
+            page = imprimante.page();
+            surLaPage = 0;
+        }
+        ++surLaPage;
     }
     imprimante.imprimerLigne();
     imprimante.imprimerLigne({{40, u"Bon Appétit"_s}});
     return imprimante.finDocument();
+}
+
+QString fichierExport(const QString& titre)
+{
+    return QDir::current().absoluteFilePath(nomFichierSur(titre) + u".txt"_s);
+}
+
+QString messageExport(const QString& titre)
+{
+    return u"LA RECETTE EST ÉCRITE À LA FIN DU FICHIER « %1 »."_s.arg(
+        QDir::toNativeSeparators(fichierExport(titre)));
+}
+
+QString messagePdf(const QString& fichier, const QString& quoi)
+{
+    return u"AUCUNE IMPRIMANTE : %1 EST ENREGISTRÉE DANS LE FICHIER « %2 »."_s.arg(
+        quoi, QDir::toNativeSeparators(fichier));
 }
 
 std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette)
@@ -118,7 +145,7 @@ std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& rec
     for (const QString& ligne : lignes)
         octets += encoder1252(ligne) + "\r\n";
 
-    const QString nom = QDir::current().absoluteFilePath(nomFichierSur(recette.titre) + u".txt"_s);
+    const QString nom = fichierExport(recette.titre);
     QFile fichier(nom);
     const QString echec = u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(nom));
     // Unbuffered: on a full disk nothing stays pending in a buffer, so the

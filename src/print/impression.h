@@ -30,6 +30,14 @@ struct RecetteExportee {
     QStringList preparation;  // the window's List2, wrapped on the way out
 };
 
+// The file the recipe is appended to: <title>.txt in the working folder.
+QString fichierExport(const QString& titre);
+// What is said once the recipe is appended to its file.
+QString messageExport(const QString& titre);
+// What is said when no printer took the printout (`quoi`: "LA FICHE", "LA
+// LISTE"): the PDF file it went to.
+QString messagePdf(const QString& fichier, const QString& quoi = QStringLiteral("LA FICHE"));
+
 // Appends the recipe to <title>.txt in the working folder. Returns the French
 // message to show when it could not be written, or nothing on success.
 std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette);

@@ -104,6 +104,7 @@ void KalRecherche::Lire()
     Imprime->setVisible(false);
     Autre->setVisible(false);
     MSFlexGrid1->hide();
+    Image1->hide();
     Label8->show();
     Text7->show();
     for (QWidget* w : std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Label6, Label7,
@@ -169,6 +170,8 @@ void KalRecherche::Text7_KeyPress(int& KeyAscii)
         prog.dialogues().message(this, *erreur, titreProgramme());
         Lire();
     } else if (!trouvees.empty()) {
+        // The rows are shown: no photograph over them.
+        Image1->hide();
         g.show();
     } else {
         prog.dialogues().message(this, u"Pas de "_s + mot, titreProgramme());
@@ -208,6 +211,7 @@ void KalRecherche::MSFlexGrid1_Click()
         // An unreadable photograph is shown as a missing one.
         if (!QFileInfo::exists(prog.donnees.CheminPhoto) || !Image1->charger(prog.donnees.CheminPhoto))
             Image1->charger(cheminPhotoAbsente());
+        Image1->show();
     }
 
     List1.append(couperLignes(Text5->texte()));
@@ -239,8 +243,8 @@ void KalRecherche::Text8_KeyPress(int& KeyAscii)
     if (!choisitImprimante(Text8->texte())) {
         const RecetteExportee recette{Text1->texte(), Text2->texte(), Text3->texte(),
                                       Text4->texte(), Vin, List1, List2};
-        if (const std::optional<QString> erreur = ExporterTexte(prog, recette))
-            prog.dialogues().message(this, *erreur, titreProgramme());
+        const std::optional<QString> erreur = ExporterTexte(prog, recette);
+        prog.dialogues().message(this, erreur ? *erreur : messageExport(recette.titre), titreProgramme());
         Lire();
         return;
     }
@@ -256,10 +260,7 @@ void KalRecherche::Text8_KeyPress(int& KeyAscii)
         prog.dialogues().message(
             this, r.erreur.isEmpty() ? u"L'IMPRESSION DE LA FICHE A ÉCHOUÉ."_s : r.erreur, titreProgramme());
     else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this,
-                                 u"AUCUNE IMPRIMANTE : LA FICHE EST ENREGISTRÉE DANS LE FICHIER "_s
-                                     + QDir::toNativeSeparators(r.fichierPdf),
-                                 titreProgramme());
+        prog.dialogues().message(this, messagePdf(r.fichierPdf), titreProgramme());
     Image1->vider();
     Lire();
 }
@@ -267,6 +268,12 @@ void KalRecherche::Text8_KeyPress(int& KeyAscii)
 void KalRecherche::Autre_Click()
 {
     Lire();
+}
+
+bool KalRecherche::sortir()
+{
+    Retour_Click();
+    return true;
 }
 
 void KalRecherche::Retour_Click()

@@ -56,4 +56,7 @@ public:
     QStringList List2;
     // Drink of the previewed recipe: no control shows it, the printout does.
     QString Vin;
+
+protected:
+    bool sortir() override;
 };

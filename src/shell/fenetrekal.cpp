@@ -4,6 +4,7 @@
 #include "shell/programme.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPalette>
 
@@ -13,6 +14,17 @@ FenetreKal::FenetreKal(Programme& programme) : prog(programme), zone_(new QWidge
     zone_->setObjectName(QStringLiteral("zone"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void FenetreKal::closeEvent(QCloseEvent* event)
+{
+    // An unloaded window goes; a shown one leaves by its own way, which
+    // gives the main menu back.
+    if (!property("decharge").toBool() && sortir()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void FenetreKal::enregistrer(QWidget* w, const char* nom, double gauche, double haut,

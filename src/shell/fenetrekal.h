@@ -11,6 +11,7 @@
 
 class Programme;
 class QAction;
+class QCloseEvent;
 
 class FenetreKal : public QMainWindow {
     Q_OBJECT
@@ -24,6 +25,11 @@ public:
     QWidget* zone() const { return zone_; }
 
 protected:
+    // The close box takes the window's own way out (what its "Retour" does in
+    // the state shown); false lets the window simply close.
+    virtual bool sortir() { return false; }
+    void closeEvent(QCloseEvent* event) override;
+
     // Creates a control, names it, places it in twips inside `parent` (the
     // window's surface when null) and records it in design order.
     template <class W, class... Args>

@@ -89,6 +89,13 @@ KalCreer::KalCreer(Programme& programme) : FenetreKal(programme)
     Retour = entreeMenu("Retour", u"Retour"_s);
 
     connect(Command1, &QPushButton::clicked, this, &KalCreer::Command1_Click);
+    // Enter in the name box is "OK".
+    Text1->KeyPress = [this](int& code) {
+        if (code == 13) {
+            code = 0;
+            Command1_Click();
+        }
+    };
     connect(Retour, &QAction::triggered, this, &KalCreer::Retour_Click);
 }
 
@@ -106,24 +113,39 @@ void KalCreer::Command1_Click()
     const qsizetype point = nom.indexOf(u'.');
     if (point >= 0)
         nom.truncate(point);
+    // Without a name the base would be the hidden file ".MDB".
+    if (nom.trimmed().isEmpty()) {
+        prog.dialogues().message(this, u"DONNEZ UN NOM À LA BASE."_s);
+        Text1->setFocus();
+        return;
+    }
     // The name becomes a file of the working folder: nothing that would put it
     // elsewhere or that the file system cannot hold.
     if (!nom.isEmpty() && nomFichierSur(nom) != nom) {
         prog.dialogues().message(this, u"CE NOM NE PEUT PAS SERVIR DE NOM DE FICHIER : "
                                        u"IL NE DOIT CONTENIR AUCUN DES CARACTÈRES / \\ : * ? \" < > |"_s);
+        Text1->setFocus();
         return;
     }
     nom += u".MDB"_s;
     if (!trouverFichier(nom).isEmpty()) {
         prog.dialogues().message(this, u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s);
         Text1->clear();
+        Text1->setFocus();
         return;
     }
     if (const std::optional<QString> erreur = copierModele(u"Base.kal"_s, nom)) {
         prog.dialogues().message(this, u"La base "_s + guillemets(nom) + u" n'a pas été créée : "_s + *erreur);
+        Text1->setFocus();
         return;
     }
     Retour_Click();
+}
+
+bool KalCreer::sortir()
+{
+    Retour_Click();
+    return true;
 }
 
 void KalCreer::Retour_Click()

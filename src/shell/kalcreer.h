@@ -28,6 +28,9 @@ public:
     Texte* Text1;
     QPushButton* Command1;
     QAction* Retour;
+
+protected:
+    bool sortir() override;
 };
 
 // Copies `modele` to `nom` through a temporary file of the same folder renamed

@@ -9,6 +9,7 @@
 #include "platform/listefichiers.h"
 #include "platform/sablier.h"
 #include "shell/aidecarnet.h"
+#include "shell/echanges.h"
 #include "shell/images.h"
 #include "shell/kalcreer.h"
 #include "shell/kalsupprime.h"
@@ -120,6 +121,8 @@ KalDepart::KalDepart(Programme& programme) : FenetreKal(programme)
     Vide1 = ligne(Menu, "Vide1");
     Sauve = entree(Menu, "Sauve", u"Sauvegarde"_s);
     Base = entree(Menu, "Base", u"Compresse Base"_s);
+    Importer = entree(Menu, "Importer", u"Importer des recettes"_s);
+    Exporter = entree(Menu, "Exporter", u"Exporter des recettes"_s);
     Change = entree(Menu, "Change", u"Changer de base"_s);
     Creer = entree(Menu, "Creer", u"Créer une base"_s);
     Supprimer = entree(Menu, "Supprimer", u"Supprimer une Base"_s);
@@ -131,7 +134,7 @@ KalDepart::KalDepart(Programme& programme) : FenetreKal(programme)
 
     entreesBase_ = {Entree->menuAction(), Legumes, Culinaire->menuAction(), Poissons->menuAction(),
                     Viandes->menuAction(), Vollaille->menuAction(), Viande, Verrine, Pain, Plat, Froma,
-                    nougat, Desser, vide3, Cherche, Sup, Vide1, Sauve, Base, Change};
+                    nougat, Desser, vide3, Cherche, Sup, Vide1, Sauve, Base, Importer, Exporter, Change};
 
     const std::pair<QAction*, void (KalDepart::*)()> gestionnaires[] = {
         {Chaude, &KalDepart::Chaude_Click},     {Froide, &KalDepart::Froide_Click},
@@ -149,6 +152,7 @@ KalDepart::KalDepart(Programme& programme) : FenetreKal(programme)
         {Desser, &KalDepart::Desser_Click},     {Cherche, &KalDepart::Cherche_Click},
         {Sup, &KalDepart::Sup_Click},
         {Sauve, &KalDepart::Sauve_Click},       {Base, &KalDepart::Base_Click},
+        {Importer, &KalDepart::Importer_Click}, {Exporter, &KalDepart::Exporter_Click},
         {Change, &KalDepart::Change_Click},     {Creer, &KalDepart::Creer_Click},
         {Supprimer, &KalDepart::Supprimer_Click}, {Lisez, &KalDepart::Lisez_Click},
         {Site, &KalDepart::Site_Click},         {Quitter, &KalDepart::Quitter_Click},
@@ -208,8 +212,10 @@ void KalDepart::File1_Click()
     const QString nom = File1->FileName();
     if (nom.isEmpty())
         return;
-    if (BaseRecettes::reconnaitre(nom) == FormatFichier::Jet && !convertirAccess(nom))
+    if (BaseRecettes::reconnaitre(nom) == FormatFichier::Jet && !convertirAccess(nom)) {
+        File1->oublierChoix();
         return;
+    }
     // The base becomes current only once it has opened and counted: a refused
     // file leaves the previous state and the list as they were.
     try {
@@ -220,9 +226,14 @@ void KalDepart::File1_Click()
         prog.donnees.NombreFiches = nombre;
     } catch (const ErreurBase& e) {
         prog.dialogues().message(this, e.message());
+        File1->oublierChoix();
         return;
     }
-    Label1->setText(nom.left(nom.size() - 4));
+    // Centred, a name wider than its label would lose both ends: it is cut
+    // at its end, and shown whole when the pointer rests on it.
+    const QString titre = nom.left(nom.size() - 4);
+    Label1->setText(Label1->fontMetrics().elidedText(titre, Qt::ElideRight, Label1->contentsRect().width()));
+    Label1->setToolTip(titre);
     Label2->setText(u"Nombre de Recettes  "_s + QString::number(prog.donnees.NombreFiches));
     File1->hide();
     for (QAction* a : std::as_const(entreesBase_))
@@ -258,6 +269,23 @@ void KalDepart::Base_Click()
         prog.dialogues().message(this, e.message());
         Lire();
     }
+}
+
+void KalDepart::Importer_Click()
+{
+    if (!importerRecettes(prog, this))
+        return;
+    try {
+        prog.donnees.NombreFiches = prog.donnees.BaseDonnees->compter();
+    } catch (const ErreurBase& e) {
+        prog.dialogues().message(this, e.message());
+    }
+    Label2->setText(u"Nombre de Recettes  "_s + QString::number(prog.donnees.NombreFiches));
+}
+
+void KalDepart::Exporter_Click()
+{
+    exporterRecettes(prog, this);
 }
 
 void KalDepart::Quitter_Click()

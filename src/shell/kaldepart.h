@@ -24,6 +24,8 @@ public:
     void File1_Click();
     void Change_Click();
     void Base_Click();
+    void Importer_Click();
+    void Exporter_Click();
     void Quitter_Click();
 
     void Chaude_Click();
@@ -102,6 +104,8 @@ public:
     QAction* Vide1;
     QAction* Sauve;
     QAction* Base;
+    QAction* Importer;
+    QAction* Exporter;
     QAction* Change;
     QAction* Creer;
     QAction* Supprimer;

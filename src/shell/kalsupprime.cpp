@@ -57,13 +57,21 @@ void KalSupprime::File1_Click()
     const QString nom = File1->FileName();
     if (nom.isEmpty())
         return;
-    if (!prog.dialogues().question(this, u"VOULEZ-VOUS SUPPRIMER "_s + nom, u"DANGER"_s))
+    if (!prog.dialogues().questionPrudente(this, u"VOULEZ-VOUS SUPPRIMER "_s + nom, u"DANGER"_s)) {
+        File1->oublierChoix();
         return;
+    }
     QFile base(File1->dossier().filePath(nom));
     if (!base.remove())
         prog.dialogues().message(this, u"La base « "_s + nom + u" » n'a pas pu être supprimée : le fichier "
                                        u"ou le dossier est protégé en écriture, ou le fichier a disparu."_s);
     File1->Refresh();
+}
+
+bool KalSupprime::sortir()
+{
+    Retour_Click();
+    return true;
 }
 
 void KalSupprime::Retour_Click()

@@ -21,4 +21,7 @@ public:
     QFrame* Frame1;
     ListeFichiers* File1;
     QAction* Retour;
+
+protected:
+    bool sortir() override;
 };

@@ -53,6 +53,12 @@ void KalTexte::Form_Load()
     show();
 }
 
+bool KalTexte::sortir()
+{
+    Suite_Click();
+    return true;
+}
+
 void KalTexte::Suite_Click()
 {
     prog.decharger(prog.kalTexte);

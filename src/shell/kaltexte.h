@@ -21,6 +21,9 @@ public:
 
     // Largest part of a text file read; the page is meant for a few paragraphs.
     static constexpr qint64 TailleMaximale = 1 << 20;
+
+protected:
+    bool sortir() override;
 };
 
 // The text of `nom` (letter case of the name ignored), decoded as the

@@ -494,29 +494,59 @@ std::optional<Fiche> BaseRecettes::ficheParNumero(int numero)
     });
 }
 
+namespace {
+
+// The body of ajouter, inside the caller's transaction.
+std::optional<int> ajouterDans(sqlite::Database& db, const QString& chemin, const Fiche& fiche)
+{
+    std::int64_t numero = 1;
+    {
+        sqlite::Statement dernier(db, "SELECT Numero FROM Cuisine ORDER BY Numero DESC, rowid DESC LIMIT 1");
+        if (dernier.etape())
+            numero = std::max<std::int64_t>(dernier.entier(0), 0) + 1;
+    }
+    if (numero > INT_MAX)
+        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) + u" ne peut pas recevoir plus de recettes."_s);
+    {
+        sqlite::Statement doublon(db, "SELECT 1 FROM Cuisine WHERE Titre = ?1 LIMIT 1");
+        doublon.lier(1, fiche.titre);
+        if (doublon.etape())
+            return std::nullopt;
+    }
+    sqlite::Statement ajout(db, Insertion);
+    lierFiche(ajout, numero, fiche);
+    ajout.etape();
+    return static_cast<int>(numero);
+}
+
+}  // namespace
+
 std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 {
     return proteger(chemin_, [&]() -> std::optional<int> {
         sqlite::Transaction transaction(db_);
-        std::int64_t numero = 1;
-        {
-            sqlite::Statement dernier(db_, "SELECT Numero FROM Cuisine ORDER BY Numero DESC, rowid DESC LIMIT 1");
-            if (dernier.etape())
-                numero = std::max<std::int64_t>(dernier.entier(0), 0) + 1;
+        const std::optional<int> numero = ajouterDans(db_, chemin_, fiche);
+        if (numero)
+            transaction.valider();
+        return numero;
+    });
+}
+
+ResultatLot BaseRecettes::ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression)
+{
+    return proteger(chemin_, [&] {
+        sqlite::Transaction transaction(db_);
+        ResultatLot resultat;
+        for (std::size_t i = 0; i < fiches.size(); ++i) {
+            if (ajouterDans(db_, chemin_, fiches[i]))
+                ++resultat.ajoutees;
+            else
+                resultat.dejaPresentes.append(fiches[i].titre);
+            if (progression)
+                progression(static_cast<int>(i + 1));
         }
-        if (numero > INT_MAX)
-            throw ErreurBase(u"La base "_s + guillemets(nom(chemin_)) + u" ne peut pas recevoir plus de recettes."_s);
-        {
-            sqlite::Statement doublon(db_, "SELECT 1 FROM Cuisine WHERE Titre = ?1 LIMIT 1");
-            doublon.lier(1, fiche.titre);
-            if (doublon.etape())
-                return std::nullopt;
-        }
-        sqlite::Statement ajout(db_, Insertion);
-        lierFiche(ajout, numero, fiche);
-        ajout.etape();
         transaction.valider();
-        return static_cast<int>(numero);
+        return resultat;
     });
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -24,6 +25,11 @@ struct Fiche {
     QString ingrediant;
     QString preparation;
     QString vin;
+};
+
+struct ResultatLot {
+    int ajoutees = 0;
+    QStringList dejaPresentes;
 };
 
 struct LigneFiche {  // a grid row: number and title
@@ -103,6 +109,9 @@ public:
     // Returns the new number, or nothing when the title exists already.
     // The caller has made the field conversions (upper case, "?").
     std::optional<int> ajouter(const Fiche& fiche);
+
+    // Appends each card at the end of table order under the duplicate-title rule of ajouter, all in one transaction (all or nothing); `progression` is called with the number of cards done so far.
+    ResultatLot ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression = {});
 
     // Changes every field but Numero and Categorie of the record `numero`.
     // False when no record has that number.

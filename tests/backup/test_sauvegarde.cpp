@@ -548,7 +548,7 @@ TEST_F(Sauvegarde, CeQuiNePeutEtreLuEstLaisseDeCoteEtLaRestorationDemandeVerifie
         KalSauvegarde* k = ouvrir();
         QTest::mouseClick(k->menuBar(), Qt::LeftButton, {}, k->menuBar()->actionGeometry(k->Restor).center());
         const auto q = dialogues->questions.takeLast();
-        EXPECT_TRUE(q.titre == u"RESTORATION"_s && !q.ouiParDefaut && q.texte.contains(u"06/12/2026"_s) && q.texte.contains(destination));
+        EXPECT_TRUE(q.titre == u"RESTORATION"_s && q.prudente && q.texte.contains(u"06/12/2026"_s) && q.texte.contains(destination));
         EXPECT_EQ(messages().size(), attendu.isEmpty() ? 0 : 1);
         EXPECT_TRUE(dialogues->dernierMessage().contains(attendu)) << dialogues->dernierMessage().toStdString();
         EXPECT_EQ(fichesOuvertes(), fiches);

@@ -151,6 +151,14 @@ TEST_F(Rubrique, lesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
                                       u"5|COQUELET"_s, u"|SAUCE"_s, u"|VEAU"_s, u"1|ROTI DE VEAU"_s,
                                       u"4|BLANQUETTE"_s, u"|TERRINE DE VIANDE"_s, u"|NOUGAT"_s}));
     EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  5"_s);
+
+    // A record without a number: an empty cell, not "0".
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(chemin(u"Essai.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_exec(db, "UPDATE Cuisine SET Numero = NULL WHERE Titre = 'COQUELET'", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    w->Effacer->trigger();
+    EXPECT_TRUE(colonnes(*w->MSFlexGrid1).contains(u"|COQUELET"_s));
 }
 
 TEST_F(Rubrique, lesCodesHorsDeLaListeNeSontNiListesNiComptes)

@@ -8,9 +8,12 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+
+#include <tuple>
 
 #include <sqlite3.h>
 
@@ -69,6 +72,8 @@ QString etat(const KalGeneral& k)
         champs += w->isHidden() ? 0 : 1;
     if (champs)
         v << (champs == 14 ? u"champs"_s : u"champs:"_s + QString::number(champs));
+    if (!k.Image1->isHidden())
+        v << u"Image1"_s;
     if (!k.Label9->isHidden())
         v << u"Label9"_s;
     if (!k.Text8->isHidden())
@@ -77,9 +82,10 @@ QString etat(const KalGeneral& k)
 }
 
 const QString EtatListe = u"creer Gene | grille"_s;
-const QString EtatFiche = u"creer Enregistre Efface Imprim Preced Suivant Retour | champs Label9"_s;
-const QString EtatFicheSansPhoto = u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs Label9"_s;
-const QString EtatSaisie = u"Enreg AjoutIma Gene | champs"_s;
+const QString EtatFiche = u"creer Enregistre Efface Imprim Preced Suivant Retour | champs Image1 Label9"_s;
+const QString EtatFicheSansPhoto =
+    u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs Image1 Label9"_s;
+const QString EtatSaisie = u"Enreg AjoutIma Gene | champs Image1"_s;
 
 class Carte : public DossierProgramme {
 protected:
@@ -134,6 +140,9 @@ TEST_F(Carte, ListeLesRecettesDeLaCategorieDansLOrdreDesNumeros)
     for (int r = 0; r < g.Rows(); ++r)
         lignes << g.TextMatrix(r, 0) + u' ' + g.TextMatrix(r, 1);
     EXPECT_EQ(lignes, (QStringList{u"N° NOM DE LA RECETTE"_s, u"1 GIGOT"_s, u"3 EPAULE"_s, u"4 CARRE"_s}));
+    // The heading row stays above the rows as they scroll.
+    EXPECT_TRUE(g.isRowHidden(0) && !g.horizontalHeader()->isHidden());
+    EXPECT_EQ(g.model()->headerData(1, Qt::Horizontal).toString(), u"NOM DE LA RECETTE"_s);
     // 1024 pixels wide: PourcentZoom 102.
     EXPECT_EQ(QList<double>({g.ColWidth(0), g.ColWidth(1), g.FontSize()}), QList<double>({816, 8160, 8.16}));
 }
@@ -156,7 +165,8 @@ TEST_F(Carte, LeClicSurLaDeuxiemeLigneMontreSaFiche)
     epaule.vin = u"Bordeaux"_s;
     KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"DES"_s, u"TARTE"_s), epaule});
     ecrireImage(chemin(u"Images/Epaule.JPG"_s), Qt::red, "BMP");  // a bitmap under .JPG
-    k.MSFlexGrid1->cliquer(2, 1);
+    for (const Qt::Key touche : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(k.MSFlexGrid1, touche);
     EXPECT_EQ(etat(k), EtatFiche);
     EXPECT_EQ(QStringList({k.Text1->texte(), k.Text2->texte(), k.Text3->texte(), k.Text5->texte(), k.Text7->texte()}),
               QStringList({u"EPAULE"_s, u"10 MN"_s, u"?"_s, u"200 g\r\n\r\nsel"_s, u"Bordeaux"_s}));
@@ -200,6 +210,26 @@ TEST_F(Carte, PrecedantEtSuivantSArretentAuxBoutsEtLaPhotoSuit)
     // No photograph: the placeholder, and the offer to add one.
     EXPECT_EQ(etat(k), EtatFicheSansPhoto);
     EXPECT_TRUE(couleurDe(*k.Image1, Qt::blue));
+    EXPECT_TRUE(dialogues->questions.isEmpty());  // nothing typed, nothing asked
+}
+
+// Typing is never left behind without a question; "Non" keeps the form.
+TEST_F(Carte, UneSaisieNonEnregistreeNeSeQuittePasSansQuestion)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s), recette(u"AGN"_s, u"DEUX"_s)});
+    const auto vue = [&] { return prog->kalGeneral ? etat(k) + k.Text2->texte() + k.Label9->text() : QString(); };
+    for (QAction* entree : {k.Retour, k.Suivant, k.Preced, k.Gene}) {
+        entree == k.Gene ? k.creer->trigger() : k.MSFlexGrid1->cliquer(entree == k.Preced ? 2 : 1, 1);
+        QTest::keyClicks(k.Text2, u"2 h"_s);
+        const QString avant = vue();
+        dialogues->reponses = {false, true};
+        entree->trigger();
+        EXPECT_EQ(vue(), avant) << entree->objectName().toStdString();
+        entree->trigger();
+        EXPECT_NE(vue(), avant) << entree->objectName().toStdString();
+    }
+    EXPECT_EQ(dialogues->questions.size(), 8);
+    EXPECT_TRUE(dialogues->questions.first().prudente);
 }
 
 // ---- entering and saving
@@ -260,10 +290,11 @@ TEST_F(Carte, UnTitreExistantEstRefuseEtLeNouveauNumeroSuitLeDernier)
     saisir(k, u"tarte"_s);  // exists, in another category
     k.Enreg_Click();
     EXPECT_EQ(dialogues->dernierMessage(), u"Cette recette existe déjà"_s);
-    EXPECT_EQ(etat(k), EtatListe);
+    // The form stays as typed, the cursor in the title.
+    EXPECT_EQ(etat(k) + u' ' + k.Text1->texte(), EtatSaisie + u" tarte"_s);
+    EXPECT_EQ(k.focusWidget(), k.Text1);
     EXPECT_EQ(base().compter(), 12);
-    k.Creer_Click();
-    saisir(k, u"Gigot"_s);
+    k.Text1->setTexte(u"Gigot"_s);
     k.Enreg_Click();
     EXPECT_EQ(table().last(), u"13:GIGOT"_s);
     EXPECT_EQ(k.MSFlexGrid1->TextMatrix(1, 0), u"13"_s);
@@ -272,37 +303,51 @@ TEST_F(Carte, UnTitreExistantEstRefuseEtLeNouveauNumeroSuitLeDernier)
 TEST_F(Carte, LaPhotographieChoisieEstEcriteEnBitmapSousLeTitreTape)
 {
     KalGeneral& k = charger({});
-    ecrireImage(chemin(u"choisie.jpg"_s), Qt::red, "JPG");
+    QImage telephone(3200, 2400, QImage::Format_RGB32);  // a phone's photograph, scaled down
+    telephone.fill(Qt::red);
+    ASSERT_TRUE(telephone.save(chemin(u"choisie.JPEG"_s), "JPG"));
     ecrire(chemin(u"abime.jpg"_s), "pas une image");
     k.Creer_Click();
-    dialogues->fichiersChoisis << chemin(u"choisie.jpg"_s) << chemin(u"abime.jpg"_s);
+    dialogues->fichiersChoisis << chemin(u"choisie.JPEG"_s) << chemin(u"abime.jpg"_s);
     k.AjoutIma_Click();
     k.AjoutIma_Click();  // unreadable: said, and the picture stays
     k.AjoutIma_Click();  // cancelled: the picture stays
-    EXPECT_EQ(dialogues->filtres.first(), QDir::toNativeSeparators(dossier.path()) + u"(*.jpg *.JPG)"_s);
+    EXPECT_EQ(dialogues->filtres.first(), QDir::toNativeSeparators(dossier.path())
+                                              + u"(*.[jJ][pP][gG] *.[jJ][pP][eE][gG] *.[pP][nN][gG])"_s);
     EXPECT_EQ(dialogues->messages.size(), 1);
     EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
     saisir(k, u"Gigot"_s);
     k.Enreg_Click();
     EXPECT_TRUE(contenu(chemin(u"Images/Gigot.JPG"_s)).startsWith("BM"));
+    EXPECT_EQ(BoiteImage::lireImage(chemin(u"Images/Gigot.JPG"_s)).size(), QSize(1600, 1200));
     k.MSFlexGrid1->cliquer(1, 1);
     EXPECT_EQ(etat(k), EtatFiche);
     EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
 }
 
-TEST_F(Carte, UneFicheChangeeGardeSonNumeroEtPeutDoublerUnTitre)
+// A photograph is its recipe's: never the placeholder, never another's; it follows a new title.
+TEST_F(Carte, UnePhotographieResteCelleDeSaRecette)
 {
-    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"AGN"_s, u"EPAULE"_s)});
-    k.MSFlexGrid1->cliquer(2, 1);
-    k.Text1->setTexte(u"gigot"_s);
-    k.Text3->setTexte(QString());
-    k.Enregistre_Click();
-    EXPECT_EQ(etat(k), EtatListe);
-    EXPECT_TRUE(k.Image1->estVide());
-    EXPECT_EQ(table(), (QStringList{u"1:GIGOT"_s, u"2:GIGOT"_s}));
-    EXPECT_EQ(base().ficheParNumero(2)->categorie + base().ficheParNumero(2)->tempCuisson, u"AGN?"_s);
-    // It had no photograph: the placeholder became its photograph.
-    EXPECT_TRUE(contenu(chemin(u"Images/gigot.JPG"_s)).startsWith("BM"));
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"AGN"_s, u"EPAULE"_s),
+                             recette(u"AGN"_s, u"CARRE"_s)});
+    ecrireImage(chemin(u"Images/GIGOT.JPG"_s), Qt::red, "BMP");
+    ecrireImage(chemin(u"Images/EPAULE.JPG"_s), Qt::green, "BMP");
+    const QByteArray gigot = contenu(chemin(u"Images/GIGOT.JPG"_s));
+    const std::tuple<int, QString, QString> cas[] = {{3, u"gigot"_s, u"EPAULE.JPG GIGOT.JPG PAS.jpg"_s},
+                                                     {2, u"Gigot"_s, u"EPAULE.JPG GIGOT.JPG PAS.jpg"_s},  // refused
+                                                     {2, u"selle"_s, u"GIGOT.JPG PAS.jpg selle.JPG"_s}};
+    for (const auto& [ligne, titre, images] : cas) {
+        k.MSFlexGrid1->cliquer(ligne, 1);
+        k.Text1->setTexte(titre);
+        k.Enregistre->trigger();
+        k.Retour->trigger();
+        EXPECT_EQ(QDir(chemin(u"Images"_s)).entryList(QDir::Files).join(u' '), images) << titre.toStdString();
+        EXPECT_EQ(contenu(chemin(u"Images/GIGOT.JPG"_s)), gigot);
+    }
+    EXPECT_EQ(dialogues->messages.size(), 1);
+    EXPECT_EQ(dialogues->dernierMessage(),
+              u"La recette « GIGOT » a déjà sa photographie : choisissez un autre titre."_s);
+    EXPECT_EQ(table().join(u' '), u"1:GIGOT 2:SELLE 3:GIGOT"_s);  // titles in double stay possible
 }
 
 TEST_F(Carte, UneEcritureRateeLeDitEtGardeLaSaisieEtLaBase)
@@ -347,8 +392,15 @@ TEST_F(Carte, EffacerRenumeroteLaTableEtRetireSaPhotographieSeulement)
         ecrireImage(chemin(u"Images/"_s + t + u".JPG"_s), Qt::red, "BMP");
     const QByteArray un = contenu(chemin(u"Images/UN.JPG"_s));
     k.MSFlexGrid1->cliquer(2, 1);
-    k.Efface_Click();
-    EXPECT_TRUE(dialogues->questions.isEmpty());
+    // Asked first; "Non" deletes nothing.
+    dialogues->reponses = {false};
+    k.Efface->trigger();
+    EXPECT_EQ(etat(k), EtatFiche);
+    EXPECT_EQ(base().compter(), 4);
+    const FauxDialogues::Message q = dialogues->questions.value(0);
+    EXPECT_EQ(q.titre + u' ' + q.texte + (q.prudente ? u" (Non)"_s : u""_s),
+              u"DANGER VOULEZ-VOUS EFFACER LA FICHE « DEUX » ? (Non)"_s);
+    k.Efface->trigger();
     EXPECT_EQ(table(), (QStringList{u"1:UN"_s, u"2:TROIS"_s, u"3:QUATRE"_s}));
     EXPECT_EQ(etat(k), EtatListe);
     EXPECT_EQ(k.MSFlexGrid1->TextMatrix(2, 0) + k.MSFlexGrid1->TextMatrix(2, 1), u"3QUATRE"_s);
@@ -437,7 +489,7 @@ protected:
 TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
 {
     KalGeneral& k = poser();
-    EXPECT_EQ(etat(k), u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs:3 Label9 Text8"_s);
+    EXPECT_EQ(etat(k), u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs:3 Image1 Label9 Text8"_s);
     EXPECT_FALSE(k.Text1->isHidden());
     EXPECT_EQ(k.Label8->text() + u' ' + k.Text8->texte(), u"I=IMPRIMANTE OU T=TEXTE I"_s);
     EXPECT_EQ(prog->donnees.ImpTempPrepa, u"10 MN"_s);
@@ -459,7 +511,10 @@ TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
         k.Imprim_Click();
         imprimante->resultat = r;
         repondre(k, u"I"_s);
-        EXPECT_TRUE(dialogues->dernierMessage().contains(r.reussi ? QDir::toNativeSeparators(r.fichierPdf) : r.erreur));
+        EXPECT_EQ(dialogues->dernierMessage(),
+                  r.reussi ? u"AUCUNE IMPRIMANTE : LA FICHE EST ENREGISTRÉE DANS LE FICHIER « %1 »."_s.arg(
+                                 QDir::toNativeSeparators(r.fichierPdf))
+                           : r.erreur);
         EXPECT_EQ(etat(k), EtatListe);
     }
 }

@@ -391,8 +391,12 @@ def parcours_creation(c, etat):
     c.texte("KalRecherche", "Text8", "T")
     c.photo("3-question")
     c.touche("Return")
-    c.widget("KalRecherche", "Text7", lambda w: w["focus"], "back to the word")
     fichier = os.path.join(c.dossier, TITRE + ".txt")
+    boite = c.message("LA RECETTE EST ÉCRITE À LA FIN DU FICHIER")
+    c.cliquer(next(w for w in boite["widgets"] if w["classe"] == "QPushButton")["geo"])
+    c.absente("QMessageBox")
+    c.fenetre("KalRecherche")  # the keyboard back, as a window manager gives it
+    c.widget("KalRecherche", "Text7", lambda w: w["focus"], "back to the word")
     c.attendre(lambda fs: os.path.isfile(fichier), "the file " + fichier)
     contenu = open(fichier, "rb").read().decode("cp1252")
     for attendu in (TITRE, "200 g de farine", "3 oeufs", "Melanger, cuire au four.", "Cidre doux"):
@@ -411,7 +415,7 @@ def liste_recettes(c):
         "Nombre de recettes"))["texte"].split()[-1])
     vus = {}
     grille = c.widget("KalRubrique", "MSFlexGrid1")
-    c.cliquer(grille["geo"][:2] + [4, 4])  # the grid takes the keys
+    c.cliquer(grille["geo"][:2] + [4, 4])  # the heading row: the grid takes the keys
     precedent = None
     while True:
         g = c.widget("KalRubrique", "MSFlexGrid1")
@@ -437,6 +441,19 @@ def quitter_liste(c, etat):
     menu_pret(c, "Cuisine")
 
 
+def repondre_oui(c, debut, titre="DANGER"):
+    """Clicks "Oui" in the careful question (`titre`) that starts with `debut`."""
+    boite = c.message(debut)
+    if boite["titre"] != titre:
+        raise Echec("the question %r is titled %r" % (debut, boite["titre"]))
+    time.sleep(0.3)  # the question moves clear of the pointer once shown
+    boite = c.message(debut)
+    oui = next(w for w in boite["widgets"] if w["classe"] == "QPushButton"
+               and w.get("texte", "").replace("&", "") == "Oui")
+    c.cliquer(oui["geo"])
+    c.absente("QMessageBox")
+
+
 def effacer(c, chemin, titre=None, rang=1):
     """Deletes the card of that title (or at that row) in a category; gives its title."""
     categorie(c, *chemin)
@@ -445,6 +462,7 @@ def effacer(c, chemin, titre=None, rang=1):
     c.ligne("KalGeneral", "MSFlexGrid1", titre)
     c.texte("KalGeneral", "Text1", titre)
     c.commande("KalGeneral", "Effacer")
+    repondre_oui(c, "VOULEZ-VOUS EFFACER LA FICHE « %s »" % titre)
     c.widget("KalGeneral", "MSFlexGrid1")
     if any(l[1] == titre for l in lignes_grille(c, "KalGeneral")):
         raise Echec(titre + " still listed after Effacer")
@@ -520,7 +538,7 @@ def parcours_sauvegarde(c, etat):
     c.menu("KalDepart", "Menu", "Sauvegarde")
     c.fenetre("KalSauvegarde")
     c.commande("KalSauvegarde", "Restorer")
-    repondre(c, c.message("RESTORER LA SAUVEGARDE DU"), "Oui")
+    repondre_oui(c, "RESTORER LA SAUVEGARDE DU", "RESTORATION")
     repondre(c, c.message("LA RESTORATION EST FINIE"), "OK")
     c.absente("KalSauvegarde")
     menu_pret(c, "Cuisine")
@@ -576,11 +594,9 @@ def parcours_bases(c, etat):
     c.menu("KalDepart", "Menu", "Supprimer une Base")
     c.fenetre("KalSupprime")
     c.ligne("KalSupprime", "File1", "ESSAI.MDB")
-    boite = c.message("VOULEZ-VOUS SUPPRIMER ESSAI.MDB")
-    if boite["titre"] != "DANGER":
-        raise Echec("the deletion question is titled %r" % boite["titre"])
+    c.message("VOULEZ-VOUS SUPPRIMER ESSAI.MDB")
     c.photo("6-danger")
-    repondre(c, boite, "Oui")
+    repondre_oui(c, "VOULEZ-VOUS SUPPRIMER ESSAI.MDB")
     c.widget("KalSupprime", "File1", lambda w: w["nombreLignes"] == 2, "without the base")
     if os.path.exists(os.path.join(c.dossier, "ESSAI.MDB")):
         raise Echec("ESSAI.MDB is still there")
@@ -591,8 +607,48 @@ def parcours_bases(c, etat):
     menu_pret(c, "Cuisine", etat["nombre"])
 
 
+def parcours_import(c, etat):
+    """A small MealMaster file imported, one of its recipes found by search."""
+    fichier = os.path.join(etat["dehors"], "recettes essai.mmf")
+    recette = ("MMMMM----- Recipe via Meal-Master (tm) v8.05\r\n\r\n      Title: %s\r\n"
+               " Categories: %s\r\n      Yield: 6\r\n\r\n    500 g  %s\r\n      3    Oeufs\r\n\r\n"
+               "  Melanger.\r\n\r\n  Cuire 40 minutes.\r\nMMMMM\r\n\r\n")
+    with open(fichier, "wb") as f:
+        f.write((recette % ("Clafoutis aux cerises", "Desserts", "Cerises")
+                 + recette % ("Soupe glacée", "Soups", "Concombre")).encode("cp1252"))
+    c.menu("KalDepart", "Menu", "Importer des recettes")
+    c.fenetre("QFileDialog")
+    c.widget("QFileDialog", "fileNameEdit", lambda w: w["focus"], "with the focus")
+    c.taper(fichier)
+    c.touche("Return")
+    c.absente("QFileDialog")
+    c.fenetre("QInputDialog")
+    c.photo("7-categorie")
+    c.touche("Return")
+    c.absente("QInputDialog")
+    c.message("2 recettes importées dans")
+    c.photo("7-import")
+    c.touche("Return")
+    c.absente("QMessageBox")
+    etat["nombre"] += 2
+    menu_pret(c, "Cuisine", etat["nombre"])
+
+    c.menu("KalDepart", "Menu", "Chercher une Recette")
+    c.fenetre("KalRecherche")
+    c.widget("KalRecherche", "Text7", lambda w: w["focus"], "with the focus")
+    c.taper("clafoutis")
+    c.touche("Return")
+    c.ligne("KalRecherche", "MSFlexGrid1", "CLAFOUTIS AUX CERISES")
+    c.texte("KalRecherche", "Text1", "CLAFOUTIS AUX CERISES")
+    c.widget("KalRecherche", "Text5", lambda w: "500 g Cerises" in w.get("texte", ""))
+    c.photo("7-trouvee")
+    c.commande("KalRecherche", "Retour")
+    c.absente("KalRecherche")
+    menu_pret(c, "Cuisine", etat["nombre"])
+
+
 PARCOURS = [parcours_depart, parcours_agneau, parcours_creation, parcours_suppression,
-            parcours_sauvegarde, parcours_bases]
+            parcours_sauvegarde, parcours_bases, parcours_import]
 
 
 def main():

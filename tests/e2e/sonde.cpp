@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTableView>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -57,6 +59,18 @@ QJsonArray cellulesVisibles(const QAbstractItemView* vue)
     if (!modele)
         return lignes;
     const QRect cadre = vue->viewport()->rect();
+    // A grid's fixed heading row, drawn by its header, comes first as row 0.
+    const auto* table = qobject_cast<const QTableView*>(vue);
+    if (table && table->horizontalHeader()->isVisible()) {
+        const QHeaderView* h = table->horizontalHeader();
+        QJsonArray cellules;
+        for (int c = 0; c < modele->columnCount(); ++c)
+            cellules.append(QJsonObject{
+                {u"texte"_s, modele->headerData(c, Qt::Horizontal).toString()},
+                {u"geo"_s, rectangleGlobal(h->viewport(), QRect(h->sectionViewportPosition(c), 0,
+                                                                h->sectionSize(c), h->height()))}});
+        lignes.append(QJsonObject{{u"ligne"_s, 0}, {u"cellules"_s, cellules}});
+    }
     for (int l = 0; l < modele->rowCount(); ++l) {
         QJsonArray cellules;
         bool visible = false;

@@ -19,9 +19,11 @@ const std::map<QString, std::function<bool(const QByteArray&)>>& verifications()
         {QStringLiteral("fuzz_coupure"), cibles::coupure}, {QStringLiteral("fuzz_decodage"), cibles::decodage},
         {QStringLiteral("fuzz_marqueur"), cibles::marqueur}, {QStringLiteral("fuzz_base"), cibles::base},
         {QStringLiteral("fuzz_import"), cibles::import},
+        {QStringLiteral("fuzz_mealmaster"), cibles::mealmaster}, {QStringLiteral("fuzz_jsonld"), cibles::jsonld},
         // Seeds: texte-* feed the wrapper and the decoder.
         {QStringLiteral("texte"), [](const QByteArray& b) { return cibles::coupure(b) && cibles::decodage(b); }},
         {QStringLiteral("marqueur"), cibles::marqueur}, {QStringLiteral("import"), cibles::import},
+        {QStringLiteral("mealmaster"), cibles::mealmaster}, {QStringLiteral("jsonld"), cibles::jsonld},
     };
     return v;
 }
@@ -46,7 +48,7 @@ int rejouer(const QString& dossier)
 
 TEST(CorpusFuzz, LesGrainesEtLesEntreesQuiOntEchoueRepassent)
 {
-    EXPECT_GE(rejouer(QStringLiteral(CARNET_GRAINES_FUZZ)), 3);
+    EXPECT_GE(rejouer(QStringLiteral(CARNET_GRAINES_FUZZ)), 5);
     rejouer(QStringLiteral(CARNET_CORPUS_FUZZ));
 }
 

@@ -10,9 +10,13 @@
 #include "environnement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -67,29 +71,26 @@ TEST_F(Creation, UnNomExistantEstRefuseQuelleQueSoitLaCasse)
     EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"Tartes.mdb"_s}));
 }
 
-TEST_F(Creation, UnNomVideOuCommencantParUnPointDonneMDB)
-{
-    taper(creation(), QString());
-    EXPECT_TRUE(QFile::exists(chemin(u".MDB"_s)));
-    ASSERT_TRUE(prog->kalDepart);
-    prog->kalDepart->Creer_Click();
-    taper(*prog->kalCreer, u".cache"_s);
-    EXPECT_EQ(dialogues->dernierMessage(), u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s);
-}
-
-TEST_F(Creation, UnNomQuiSortiraitDuDossierEstRefuse)
+// Names that are no file of the folder are refused, the cursor back in the box; Enter is OK.
+TEST_F(Creation, UnNomVideOuQuiSortiraitDuDossierEstRefuseEtEntreeFaitOK)
 {
     QDir(dossier.path()).mkdir(u"sous"_s);
     KalCreer& c = creation();
-    for (const QString& nom : {u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s}) {
+    for (const QString& nom :
+         {QString(), u"   "_s, u".cache"_s, u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s}) {
         dialogues->messages.clear();
         taper(c, nom);
         ASSERT_EQ(dialogues->messages.size(), 1) << nom.toStdString();
-        EXPECT_TRUE(dialogues->dernierMessage().contains(u"NOM DE FICHIER"_s));
-        EXPECT_TRUE(prog->kalCreer);
+        const bool vide = nom.trimmed().isEmpty() || nom.startsWith(u'.');
+        EXPECT_TRUE(dialogues->dernierMessage().contains(vide ? u"DONNEZ UN NOM"_s : u"NOM DE FICHIER"_s));
+        EXPECT_EQ(c.focusWidget(), c.Text1);
     }
     EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s}));
     EXPECT_TRUE(QDir(chemin(u"sous"_s)).isEmpty());
+    c.Text1->clear();
+    QTest::keyClicks(c.Text1, u"neuve"_s);
+    QTest::keyClick(c.Text1, Qt::Key_Return);
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"NEUVE.MDB"_s}));
 }
 
 TEST_F(Creation, SansModeleLaFenetreResteEtRienNApparait)
@@ -135,11 +136,15 @@ TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
     KalSupprime& s = suppression();
     ASSERT_EQ(s.File1->ListCount(), 2);
 
-    dialogues->reponses = {false};
-    s.File1->setCurrentRow(0);
-    ASSERT_EQ(dialogues->questions.size(), 1);
+    // "Non", then a click on the same base asks again.
+    dialogues->reponses = {false, false};
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {},
+                          s.File1->visualItemRect(s.File1->item(0)).center());
+    ASSERT_EQ(dialogues->questions.size(), 2);
     EXPECT_EQ(dialogues->questions.first().texte, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s);
     EXPECT_EQ(dialogues->questions.first().titre, u"DANGER"_s);
+    EXPECT_TRUE(dialogues->questions.first().prudente);
     EXPECT_TRUE(QFile::exists(chemin(u"Fetes.mdb"_s)));
     EXPECT_EQ(s.File1->ListCount(), 2);
 
@@ -156,6 +161,25 @@ TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
     ASSERT_TRUE(prog->kalDepart);
     EXPECT_EQ(prog->kalDepart->File1->ListCount(), 1);
     EXPECT_FALSE(prog->kalSupprime);
+}
+
+// The real question: "Non" by default, clear of the pointer that opened it.
+TEST_F(Suppression, NiEntreeNiLeSecondClicNeRepondentOui)
+{
+    QWidget fenetre;
+    fenetre.setGeometry(100, 100, 500, 400);
+    fenetre.show();
+    QCursor::setPos(fenetre.geometry().center());
+    bool dansLaBoite = true;
+    QTimer::singleShot(100, [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(boite);
+        dansLaBoite = boite->frameGeometry().contains(QCursor::pos());
+        QTest::keyClick(boite, Qt::Key_Return);
+    });
+    DialoguesQt vraies;
+    EXPECT_FALSE(vraies.questionPrudente(&fenetre, u"VOULEZ-VOUS SUPPRIMER Fetes.mdb"_s, u"DANGER"_s));
+    EXPECT_FALSE(dansLaBoite);
 }
 
 TEST_F(Suppression, SupprimerLaDerniereBaseMeneALaCreationAuRetour)

@@ -5,6 +5,7 @@
 #include "card/kalgeneral.h"
 #include "platform/boiteimage.h"
 #include "platform/encodage.h"
+#include "platform/grille.h"
 #include "platform/listefichiers.h"
 #include "platform/textes.h"
 #include "search/kalrecherche.h"
@@ -16,6 +17,7 @@
 #include "environnement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -63,7 +65,7 @@ protected:
         const QList<QAction*> a{m.Entree->menuAction(), m.Legumes, m.Culinaire->menuAction(),
                                 m.Poissons->menuAction(), m.Viandes->menuAction(), m.Vollaille->menuAction(),
                                 m.Viande, m.Verrine, m.Pain, m.Plat, m.Froma, m.nougat, m.Desser, m.vide3,
-                                m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Change};
+                                m.Cherche, m.Sup, m.Vide1, m.Sauve, m.Base, m.Importer, m.Exporter, m.Change};
         return std::all_of(a.begin(), a.end(), [&](QAction* x) { return x->isVisible() == visibles; });
     }
 };
@@ -83,12 +85,51 @@ TEST_F(Menu, LArbreDuMenuSuitLOrdreEtLesLegendes)
                             "Viandes=Viande|Vollaille=Volaille|Viande=Terrine|Verrine=Verrine|Pain=Pain|"
                             "Plat=Plat Complet|Froma=Fromage|nougat=Nougat|Desser=Dessert|vide3=%1|"
                             "Cherche=Chercher une Recette|Sup=Liste des Recettes|Vide1=%1|Sauve=Sauvegarde|"
-                            "Base=Compresse Base|Change=Changer de base|Creer=Créer une base|"
+                            "Base=Compresse Base|Importer=Importer des recettes|Exporter=Exporter des recettes|"
+                            "Change=Changer de base|Creer=Créer une base|"
                             "Supprimer=Supprimer une Base|vide2=%1|Lisez=Lisez Moi|Site=Site Orbale|vide4=%1|"
                             "Quitter=Quitter"_s.arg(l));
     EXPECT_EQ(vues(m.Vollaille), u"Lapin=Lapin|Canard=Canard|Coq=Coq|Poulet=Poulet|Foisgras=Fois Gras"_s);
     EXPECT_EQ(m.Culinaire->actions().at(2)->text(), u"Composé"_s);
     EXPECT_FALSE(m.vide3->isEnabled());  // a separator does nothing
+}
+
+// The close box of every window does what its way out does in the state shown.
+TEST_F(Menu, LaCaseDeFermetureFaitCeQueFaitRetour)
+{
+    menuOuvert(u"a.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s)}).Agneau->trigger();
+    // Closes `w`; the windows then shown, "+liste" when their grid is.
+    const auto fermer = [](QWidget* w) {
+        w->close();
+        traiterEvenements();
+        QStringList v;
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (f->isVisible() && f->inherits("FenetreKal"))
+                v << QString::fromLatin1(f->metaObject()->className()) + (f->isEnabled() ? u""_s : u"-"_s)
+                         + (f->findChild<Grille*>() && f->findChild<Grille*>()->isVisibleTo(f) ? u"+liste"_s
+                                                                                                  : u""_s);
+        v.sort();
+        return v.join(u' ');
+    };
+    EXPECT_EQ(fermer(prog->kalTexte), u"KalDepart- KalGeneral+liste"_s);  // "Suite"
+    prog->kalGeneral->MSFlexGrid1->cliquer(1, 1);
+    prog->kalGeneral->Imprim->trigger();
+    EXPECT_EQ(fermer(prog->kalGeneral), u"KalDepart- KalGeneral+liste"_s);  // the card's "Retour"
+    EXPECT_EQ(fermer(prog->kalGeneral), u"KalDepart"_s);
+    for (QAction* KalDepart::*entree : {&KalDepart::Cherche, &KalDepart::Sup, &KalDepart::Sauve,
+                                        &KalDepart::Creer, &KalDepart::Supprimer}) {
+        if (!prog->kalDepart->File1->isHidden())
+            choisir(*prog->kalDepart, u"a.mdb"_s);
+        (prog->kalDepart->*entree)->trigger();
+        QWidget* ouverte = nullptr;
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (f->isVisible() && f->inherits("FenetreKal") && !f->inherits("KalDepart"))
+                ouverte = f;
+        ASSERT_TRUE(ouverte);
+        EXPECT_TRUE(!prog->kalDepart || !prog->kalDepart->isEnabled());  // the menu waits
+        EXPECT_EQ(fermer(ouverte), u"KalDepart"_s) << ouverte->metaObject()->className();
+    }
+    EXPECT_EQ(systeme->quitte, 0);
 }
 
 TEST_F(Menu, ListeLesBasesSansRegarderLaCasse)
@@ -107,6 +148,12 @@ TEST_F(Menu, ListeLesBasesSansRegarderLaCasse)
     choisir(m, u".mdb"_s);
     EXPECT_EQ(m.Label1->text(), QString());
     EXPECT_EQ(prog->donnees.NomBase, u".mdb"_s);
+
+    // A name too long for its label is cut at its end.
+    creerBase(QString(80, u'N') + u".mdb"_s);
+    m.Change->trigger();
+    choisir(m, QString(80, u'N') + u".mdb"_s);
+    EXPECT_TRUE(m.Label1->text().startsWith(u"NNN"_s) && m.Label1->text().endsWith(u'…'));
 }
 
 TEST_F(Menu, PrendreLeFocusNOuvreAucuneBase)
@@ -222,21 +269,9 @@ TEST_F(Menu, TerrineLitSonTexteEtCacheLesFichesJusquASuite)
     EXPECT_FALSE(m.isEnabled());  // until the card window returns
 }
 
-TEST_F(Menu, LesFenetresDeTravailBloquentLeMenuJusquAuRetour)
+TEST_F(Menu, UneRubriqueSansTexteMontreUnePageVideEtSuiteMeneAuxFiches)
 {
     KalDepart& m = menuOuvert(u"Fetes.mdb"_s, {fiche(u"COQ"_s, u"COQ AU VIN"_s)});
-    const auto allerRetour = [&](QAction* entree, auto& fenetre, auto retour) {
-        entree->trigger();
-        ASSERT_TRUE(fenetre) << entree->text().toStdString();
-        EXPECT_FALSE(m.isEnabled());
-        ((*fenetre).*retour)();
-        EXPECT_TRUE(m.isEnabled()) << entree->text().toStdString();
-    };
-    allerRetour(m.Cherche, prog->kalRecherche, &KalRecherche::Retour_Click);
-    allerRetour(m.Sup, prog->kalRubrique, &KalRubrique::Retour_Click);
-    allerRetour(m.Sauve, prog->kalSauvegarde, &KalSauvegarde::Qite_Click);
-
-    // A category without its text file: an empty page, and "Suite" still leads on.
     m.Coq->trigger();
     EXPECT_EQ(prog->donnees.NomCategorie, u"COQ"_s);
     ASSERT_TRUE(prog->kalTexte);

@@ -29,6 +29,25 @@ TEST_F(Recettes, DoublonRefuseDansToutesLesCategories)
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"Tarte"_s)), 3);
 }
 
+TEST_F(Recettes, UnLotSAjouteEnEntierOuPasDuTout)
+{
+    base->ajouter(fiche(u"DES"_s, u"TARTE"_s));
+    const ResultatLot r = base->ajouterLot({fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"POI"_s, u"TARTE"_s),
+                                            fiche(u"DES"_s, u"GIGOT"_s), fiche(u"DES"_s, u"FLAN"_s)});
+    EXPECT_EQ(r.ajoutees, 2);
+    EXPECT_EQ(r.dejaPresentes, QStringList({u"TARTE"_s, u"GIGOT"_s}));
+    EXPECT_EQ(titres(), (std::vector<QString>{u"TARTE"_s, u"GIGOT"_s, u"FLAN"_s}));
+    // A failure after some cards leaves none of them.
+    EXPECT_EQ(refus([&] {
+                  base->ajouterLot({fiche(u"DES"_s, u"A"_s), fiche(u"DES"_s, u"B"_s)}, [](int n) {
+                      if (n == 2)
+                          throw ErreurBase(u"panne"_s);
+                  });
+              }),
+              "panne");
+    EXPECT_EQ(base->compter(), 3);
+}
+
 TEST_F(Recettes, ChampsRelusTelsQuEcrits)
 {
     Fiche f = fiche(u"POI"_s, u"SOLE MEUNIÈRE"_s);

@@ -16,16 +16,34 @@ void FauxDialogues::message(QWidget*, const QString& texte, const QString& titre
         pendantMessage();
 }
 
-bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre, bool ouiParDefaut)
+bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre)
 {
-    questions.append({texte, titre, ouiParDefaut});
+    questions.append({texte, titre});
     return reponses.isEmpty() ? true : reponses.takeFirst();
+}
+
+bool FauxDialogues::questionPrudente(QWidget* parent, const QString& texte, const QString& titre)
+{
+    const bool oui = question(parent, texte, titre);
+    questions.last().prudente = true;
+    return oui;
 }
 
 QString FauxDialogues::ouvrirFichier(QWidget*, const QString&, const QString& filtre)
 {
     filtres.append(filtre);
     return fichiersChoisis.isEmpty() ? QString() : fichiersChoisis.takeFirst();
+}
+
+QString FauxDialogues::enregistrerFichier(QWidget* parent, const QString& chemin, const QString& filtre)
+{
+    return ouvrirFichier(parent, chemin, filtre);
+}
+
+int FauxDialogues::choisir(QWidget*, const QString&, const QString&, const QStringList& e, int courant)
+{
+    elements = e;
+    return choix.isEmpty() ? courant : choix.takeFirst();
 }
 
 bool FauxSysteme::ouvrirAdresse(const QUrl& a)

@@ -25,7 +25,7 @@ public:
     struct Message {
         QString texte;
         QString titre;
-        bool ouiParDefaut = true;  // of a question
+        bool prudente = false;  // questions: "Non" is the default
     };
     QList<Message> messages;
     QList<Message> questions;
@@ -33,10 +33,18 @@ public:
     QStringList fichiersChoisis;   // what the next file dialogs return; "" when empty
     QStringList filtres;           // filters the file dialogs were shown with
     std::function<void()> pendantMessage;  // runs while a message box would be open
+    QList<int> choix;              // answers to the next lists, in order; the proposed element when empty
+    QStringList elements;          // the elements the last list offered
+
 
     void message(QWidget*, const QString& texte, const QString& titre) override;
-    bool question(QWidget*, const QString& texte, const QString& titre, bool ouiParDefaut = true) override;
+    bool question(QWidget*, const QString& texte, const QString& titre) override;
+    bool questionPrudente(QWidget*, const QString& texte, const QString& titre) override;
     QString ouvrirFichier(QWidget*, const QString& dossier, const QString& filtre) override;
+    // Answered from fichiersChoisis too.
+    QString enregistrerFichier(QWidget*, const QString& chemin, const QString& filtre) override;
+    int choisir(QWidget*, const QString& texte, const QString& titre, const QStringList& elements,
+                int courant) override;
 
     QString dernierMessage() const { return messages.isEmpty() ? QString() : messages.last().texte; }
 };
@@ -71,6 +79,7 @@ public:
     void imprimerLigne(const QList<MorceauLigne>& morceaux) override;
     void dessinerImage(const QImage& image, double x, double y, double l, double h) override;
     void nouvellePage() override;
+    int page() const override { return static_cast<int>(journal.count(QStringLiteral("page"))); }
     ResultatImpression finDocument() override;
     double largeurTexte(const QString& texte) override;
 

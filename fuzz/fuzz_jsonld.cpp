@@ -1,0 +1,12 @@
+// libFuzzer entry for cibles::jsonld (see cibles.h).
+#include "cibles.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    if (!cibles::jsonld(QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille))))
+        std::abort();
+    return 0;
+}
