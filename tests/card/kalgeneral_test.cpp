@@ -468,7 +468,7 @@ TEST_F(Carte, LaDifficulteMontreLesPictogrammesEtGardeLesLettres)
 
 // ---- the print question
 
-class Question : public Carte {
+class QuestionFiche : public Carte {
 protected:
     KalGeneral& poser()
     {
@@ -486,7 +486,7 @@ protected:
     }
 };
 
-TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
+TEST_F(QuestionFiche, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
 {
     KalGeneral& k = poser();
     EXPECT_EQ(etat(k), u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs:3 Image1 Label9 Text8"_s);
@@ -519,7 +519,7 @@ TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
     }
 }
 
-TEST_F(Question, TouteAutreReponseEcritLeFichierTexte)
+TEST_F(QuestionFiche, TouteAutreReponseEcritLeFichierTexte)
 {
     for (const QString& reponse : {u"t"_s, QString(), u"it"_s, u" i"_s}) {
         SCOPED_TRACE(reponse.toStdString());
