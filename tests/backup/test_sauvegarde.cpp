@@ -202,6 +202,13 @@ TEST_F(Sauvegarde, RefuseUnDossierQuiNEstPasUnCheminCompletOuQuiEstDansLeProgram
     EXPECT_FALSE(QFileInfo::exists(chemin(u"Images/copie"_s)));
     EXPECT_FALSE(QFileInfo::exists(chemin(u"x"_s)));
     EXPECT_EQ(espion->blocs, 0);
+
+    // A sibling whose name only begins as the program folder's is elsewhere.
+    const QString voisin = dossier.path() + u"2"_s;
+    k->Text1->setTexte(voisin);
+    k->Sauve_Click();
+    EXPECT_EQ(k->Text1->texte(), u"C'EST FINI"_s);
+    QDir(voisin).removeRecursively();
 }
 
 TEST_F(Sauvegarde, SansDossierImagesLaSauvegardeEstDiteIncomplete)
