@@ -169,14 +169,6 @@ TEST_F(Recherche, SansReponseLeMessagePuisLEntree)
     EXPECT_EQ(dialogues->dernierMessage(), u"Pas de AUCURRY"_s);
 }
 
-TEST_F(Recherche, UneBaseVideNeTrouveRien)
-{
-    KalRecherche& w = ouvrir({});
-    chercher(w, QString());
-    EXPECT_EQ(dialogues->dernierMessage(), u"Pas de "_s);
-    enEntree(w);
-}
-
 TEST_F(Recherche, TrenteMilleReponsesRemplissentLaGrille)
 {
     programme();
