@@ -14,7 +14,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -167,28 +166,6 @@ TEST_F(Recherche, SansReponseLeMessagePuisLEntree)
     enEntree(w);
     chercher(w, u"AUCURRY"_s);
     EXPECT_EQ(dialogues->dernierMessage(), u"Pas de AUCURRY"_s);
-}
-
-TEST_F(Recherche, TrenteMilleReponsesRemplissentLaGrille)
-{
-    programme();
-    creerBase(u"Grande.mdb"_s);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(chemin(u"Grande.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
-                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000)"
-                           " INSERT INTO Cuisine SELECT i, 'DES', 'GATEAU ' || i, '', '?', 'a', 'x', 'y', '?'"
-                           " FROM n",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
-    ouvrirBase(u"Grande.mdb"_s);
-    KalRecherche& w = *prog->charger(prog->kalRecherche);
-    chercher(w, u"GATEAU"_s);
-    ASSERT_EQ(w.MSFlexGrid1->Rows(), 30001);
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(30000, 0) + w.MSFlexGrid1->TextMatrix(30000, 1)
-                  + w.MSFlexGrid1->TextMatrix(30000, 2),
-              u"30000DESSERTGATEAU 30000"_s);
 }
 
 // ---- the preview
