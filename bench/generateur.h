@@ -20,7 +20,7 @@ struct DossierBench {
 };
 
 // Bump when the generated content changes: older folders are then ignored.
-inline constexpr int kVersionDossier = 3;
+inline constexpr int kVersionDossier = 4;
 
 // The folder for `recettes` recipes under `racine`, generated when missing.
 DossierBench preparerDossier(const QString& racine, int recettes);

@@ -113,7 +113,8 @@ inline bool base(const QByteArray& octets)
         f.ingrediant = QStringLiteral("x");
         f.preparation = QStringLiteral("y");
         b->ajouter(f);
-        b->supprimer(1);
+        if (const auto premiere = b->ficheParNumero(1))
+            b->supprimer(1, premiere->titre);
         b.reset();
         BaseRecettes::compacter(chemin, temporaire);
     } catch (const ErreurBase&) {

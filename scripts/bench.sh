@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds carnet-bench in release mode and runs it on the generated bases of
-# 32 767 and 100 000 recipes (kept under /tmp/carnet-bench), then writes the
+# 1 000, 32 767 and 100 000 recipes (kept under /tmp/carnet-bench), then writes the
 # figures into bench/README.md between its markers. Takes several minutes.
 #   CARNET_BENCH_TAILLES="32767" bash scripts/bench.sh   # one size only
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=${CARNET_BUILD:-$racine/build-bench}
-tailles=${CARNET_BENCH_TAILLES:-"32767 100000"}
+tailles=${CARNET_BENCH_TAILLES:-"1000 32767 100000"}
 dossier=${CARNET_BENCH_DOSSIER:-/tmp/carnet-bench}
 
 bash "$racine/scripts/deps.sh"

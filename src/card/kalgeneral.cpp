@@ -270,6 +270,7 @@ void KalGeneral::MSFlexGrid1_Click()
     for (QAction* a : {Efface, Enregistre, Imprim, Suivant, Preced})
         a->setVisible(true);
     NumeroFiche = numero;
+    TitreFiche = trouvee ? trouvee->titre : titre;
     MSFlexGrid1->hide();
     if (trouvee) {
         PositionFiche = position;
@@ -310,6 +311,7 @@ void KalGeneral::deplacer(int pas)
     PositionFiche = position;
     if (f) {
         NumeroFiche = f->numero;
+        TitreFiche = f->titre;
         afficherFiche(*f);
     } else {
         sienne_ = false;
@@ -457,11 +459,12 @@ bool KalGeneral::ecrirePhoto()
     const QString chemin = cheminPhotoEcrite(dossier, Text1->texte());
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     if (photoChoisie()) {
-        if (Image1->sauverBmp(chemin))
+        const std::optional<QString> echec = Image1->sauverBmp(chemin);
+        if (!echec)
             return true;
         prog.dialogues().message(
-            this, u"La photographie n'a pas pu être écrite dans « %1 ». La fiche n'est pas enregistrée."_s
-                      .arg(QDir::toNativeSeparators(chemin)));
+            this, u"La photographie n'a pas pu être écrite dans « %1 » : %2. La fiche n'est pas enregistrée."_s
+                      .arg(QDir::toNativeSeparators(chemin), *echec));
         return false;
     }
     const QString ancienne = cheminPhoto(dossier, titreAffiche_);
@@ -499,7 +502,7 @@ void KalGeneral::Enreg_Click()
     if (!ecrirePhoto()) {
         // The new card is the last of the table: taking it back renumbers nothing.
         try {
-            b->supprimer(*numero);
+            b->supprimer(*numero, saisie().titre);
         } catch (const ErreurBase& e) {
             prog.dialogues().message(this, e.message());
         }
@@ -516,10 +519,11 @@ void KalGeneral::Enregistre_Click()
     if (!b)
         return;
     std::optional<Fiche> ancienne;
+    const Fiche nouvelle = saisie();
     try {
         // Another recipe's photograph is never replaced.
         if (photoAEcrire()) {
-            const std::optional<Fiche> autre = b->premiereParTitre(QString(), saisie().titre);
+            const std::optional<Fiche> autre = b->premiereParTitre(QString(), nouvelle.titre);
             if (autre && autre->numero != NumeroFiche
                 && QFileInfo(cheminPhoto(prog.dossierProgramme(), Text1->texte())).isFile()) {
                 titreARevoir(u"La recette « %1 » a déjà sa photographie : choisissez un autre titre."_s
@@ -527,24 +531,34 @@ void KalGeneral::Enregistre_Click()
                 return;
             }
         }
-        ancienne = b->ficheParNumero(NumeroFiche);
-        // Gone meanwhile: nothing to change.
-        if (!ancienne || !b->modifier(NumeroFiche, saisie())) {
-            Lire();
-            return;
-        }
+        ancienne = b->modifier(NumeroFiche, TitreFiche, nouvelle);
     } catch (const ErreurBase& e) {
         prog.dialogues().message(this, e.message());
         return;
     }
+    if (!ancienne) {
+        ficheDisparue(u"Rien n'a été enregistré."_s);
+        return;
+    }
     if (!ecrirePhoto()) {
         try {
-            b->modifier(NumeroFiche, *ancienne);
+            b->modifier(NumeroFiche, nouvelle.titre, *ancienne);
         } catch (const ErreurBase& e) {
             prog.dialogues().message(this, e.message());
         }
         return;
     }
+    Image1->vider();
+    Lire();
+}
+
+// Changed or deleted by another program since it was shown: writing by its
+// number alone would hit another recipe.
+void KalGeneral::ficheDisparue(const QString& consequence)
+{
+    prog.dialogues().message(this, u"La fiche N° %1 « %2 » n'est plus dans la base telle qu'elle était affichée : "
+                                   u"elle a été changée ou effacée entre-temps. %3"_s
+                                       .arg(QString::number(NumeroFiche), TitreFiche, consequence));
     Image1->vider();
     Lire();
 }
@@ -560,17 +574,19 @@ void KalGeneral::Efface_Click()
     std::optional<QString> titre;
     try {
         const Sablier sablier;
-        titre = b->supprimer(NumeroFiche);
+        titre = b->supprimer(NumeroFiche, TitreFiche);
     } catch (const ErreurBase& e) {
         prog.dialogues().message(this, e.message());
         return;
     }
-    if (titre) {
-        const QString photo = cheminPhotoSupprimee(*titre);
-        if (QFileInfo(photo).isFile() && !QFile::remove(photo))
-            prog.dialogues().message(this, u"La photographie « %1 » n'a pas pu être effacée."_s
-                                               .arg(QDir::toNativeSeparators(photo)));
+    if (!titre) {
+        ficheDisparue(u"Rien n'a été effacé."_s);
+        return;
     }
+    const QString photo = cheminPhotoSupprimee(*titre);
+    if (QFileInfo(photo).isFile() && !QFile::remove(photo))
+        prog.dialogues().message(this, u"La photographie « %1 » n'a pas pu être effacée."_s
+                                           .arg(QDir::toNativeSeparators(photo)));
     Lire();
 }
 

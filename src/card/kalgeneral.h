@@ -81,6 +81,7 @@ public:
     QStringList List2;  // preparation
 
     int NumeroFiche = 0;    // Numero of the card shown
+    QString TitreFiche;     // its title as read from the base: with the number, which record it is
     int PositionFiche = 0;  // its 1-based position in the category
 
 protected:
@@ -102,6 +103,7 @@ private:
     void titreARevoir(const QString& message);
     bool photoAEcrire() const;
     bool ecrirePhoto();
+    void ficheDisparue(const QString& consequence);
     void fermerQuestion();
     void preparerImpression();
     void imprimer();

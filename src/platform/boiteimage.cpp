@@ -1,8 +1,12 @@
 #include "platform/boiteimage.h"
 
+#include "platform/fichiers.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
 
 BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent)
 {
@@ -12,7 +16,14 @@ BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent)
 
 QImage BoiteImage::lireImage(const QString& chemin)
 {
-    QImageReader lecteur(chemin);
+    // Read through the program's own reader: a FIFO or a device in Images/
+    // must not hold the window.
+    LectureFichier fichier = lireFichierRegulier(chemin, OctetsMaximaux);
+    if (!fichier.lu)
+        return {};
+    QBuffer tampon(&fichier.octets);
+    tampon.open(QIODevice::ReadOnly);
+    QImageReader lecteur(&tampon);
     lecteur.setDecideFormatFromContent(true);
     lecteur.setAutoTransform(true);
     const QSize taille = lecteur.size();
@@ -47,18 +58,14 @@ void BoiteImage::vider()
     update();
 }
 
-bool BoiteImage::sauverBmp(const QString& chemin) const
+std::optional<QString> BoiteImage::sauverBmp(const QString& chemin) const
 {
-    if (image_.isNull())
-        return false;
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (!image_.save(&f, "BMP")) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (image_.isNull() || !image_.save(&tampon, "BMP"))
+        return u"l'image n'a pas pu être codée"_s;
+    return ecrireFichierDurable(chemin, octets);
 }
 
 void BoiteImage::paintEvent(QPaintEvent*)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class BoiteImage : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +19,8 @@ public:
     // Formats that cannot scale while decoding (BMP) are decoded whole first;
     // beyond this many pixels (128 MB at 32 bits) they are refused.
     static constexpr qint64 PixelsMaximaux = qint64{32} << 20;
+    // Largest file read: such a bitmap at 32 bits, with its header.
+    static constexpr qint64 OctetsMaximaux = PixelsMaximaux * 4 + (1 << 20);
 
     // False (and the box emptied) when the file cannot be read as a picture.
     bool charger(const QString& chemin);
@@ -24,8 +28,9 @@ public:
     void vider();
     QImage image() const { return image_; }
     bool estVide() const { return image_.isNull(); }
-    // Writes the picture as a Windows bitmap, atomically; false on failure.
-    bool sauverBmp(const QString& chemin) const;
+    // Writes the picture as a Windows bitmap, durably and atomically, a link
+    // at `chemin` replaced and never written through; the reason on failure.
+    std::optional<QString> sauverBmp(const QString& chemin) const;
 
     static QImage lireImage(const QString& chemin);
 

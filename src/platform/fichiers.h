@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Names of the files of `dossier` matching one of the wildcard `motifs`
 // ("*.mdb", "*.let"), letter case ignored, sorted by name (case-insensitive).
 QStringList listerFichiers(const QDir& dossier, const QStringList& motifs);
@@ -22,3 +24,44 @@ QString trouverFichier(const QString& chemin);
 // (path separators, control characters, : * ? " < > |) replaced by '_';
 // "", "." and ".." become "_" so the result never names its folder or leaves it.
 QString nomFichierSur(const QString& nom);
+
+// Reading and writing the files of the program folder, which is not a clean
+// room: a FIFO, a device or a link may stand where a file is expected. Every
+// read goes through lireFichierRegulier, every whole-file write through
+// ecrireFichierDurable. Each gives, on failure, the reason as a French phrase
+// ("ce n'est pas un fichier ordinaire", "le disque est plein") for the
+// caller's message.
+
+// The content of `chemin` when it is a regular file (a link to one is read),
+// opened without blocking, so a FIFO or a device never stalls the program.
+// At most `tailleMaximale` bytes: beyond that it is refused, or, with
+// `tronquer`, cut there (`tronque` then says so).
+struct LectureFichier {
+    bool lu = false;
+    bool absent = false;
+    bool tronque = false;
+    QByteArray octets;
+    QString erreur;  // the reason, when not read
+};
+LectureFichier lireFichierRegulier(const QString& chemin, qint64 tailleMaximale, bool tronquer = false);
+
+// Empty when `chemin` is a regular file that can be opened for reading
+// (checked without blocking, links followed); else the reason.
+std::optional<QString> verifierFichierRegulier(const QString& chemin);
+
+// Writes `octets` as the whole new content of `chemin`, durably and
+// atomically: a temporary beside it (created exclusively, never through a
+// link), written, synced, renamed over `chemin`, then the folder synced. A
+// link or a special file at `chemin` is replaced by the regular file, its
+// target never touched. With `remplacer` false an existing entry of that name
+// makes it fail (and stays). Empty on success, else the reason.
+std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteArray& octets, bool remplacer = true);
+
+// A new empty regular file beside `chemin`, for a writer that needs a path
+// (then ecrireFichierDurable puts its content in place); empty on failure.
+QString creerTemporaire(const QString& chemin);
+
+// Appends `octets` to `chemin` (created when absent), never through a link
+// nor into anything but a regular file; on a failed write the file is cut
+// back to its old end. Empty on success, else the reason.
+std::optional<QString> ajouterFichierRegulier(const QString& chemin, const QByteArray& octets);

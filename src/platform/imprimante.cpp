@@ -3,6 +3,7 @@
 #include "platform/fichiers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -26,6 +27,9 @@ bool sansContexte(QChar c)
 
 // The font a printer has before any printout sets one: the text export of a
 // run that printed nothing yet wraps with it.
+// A printout is a few pages; a bigger file is not ours.
+constexpr qint64 TaillePdfMaximale = qint64{1} << 30;
+
 QFont policeParDefaut()
 {
     QFont f(u"Arial"_s);
@@ -40,6 +44,8 @@ ImprimanteQt::~ImprimanteQt()
 {
     if (peintre_ && peintre_->isActive())
         peintre_->end();
+    if (!pdfTemporaire_.isEmpty())
+        QFile::remove(pdfTemporaire_);
 }
 
 void ImprimanteQt::changerPolice()
@@ -114,10 +120,12 @@ bool ImprimanteQt::commencer()
     if (imprimante_->outputFormat() == QPrinter::PdfFormat) {
         const QString nom = nomFichierSur(nomDocument_.isEmpty() ? u"Impression"_s : nomDocument_);
         fichierPdf_ = QDir::current().absoluteFilePath(nom + u".pdf"_s);
-        imprimante_->setOutputFileName(fichierPdf_);
+        pdfTemporaire_ = creerTemporaire(fichierPdf_);
+        imprimante_->setOutputFileName(pdfTemporaire_);
     }
     peintre_ = std::make_unique<QPainter>();
-    if (!peintre_->begin(imprimante_.get())) {
+    const bool sansFichier = imprimante_->outputFormat() == QPrinter::PdfFormat && pdfTemporaire_.isEmpty();
+    if (sansFichier || !peintre_->begin(imprimante_.get())) {
         erreur_ = imprimante_->outputFormat() == QPrinter::PdfFormat
             ? u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(fichierPdf_))
             : u"L'imprimante « %1 » n'est pas prête."_s.arg(imprimante_->printerName());
@@ -200,6 +208,15 @@ ResultatImpression ImprimanteQt::finDocument()
     peintre_.reset();
     if (imprimante_->printerState() == QPrinter::Error && erreur_.isEmpty())
         erreur_ = u"L'impression de « %1 » a échoué."_s.arg(nomDocument_);
+    if (!pdfTemporaire_.isEmpty()) {
+        if (actif && erreur_.isEmpty()) {
+            const LectureFichier pdf = lireFichierRegulier(pdfTemporaire_, TaillePdfMaximale);
+            if (const std::optional<QString> echec = pdf.lu ? ecrireFichierDurable(fichierPdf_, pdf.octets) : pdf.erreur)
+                erreur_ = u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(fichierPdf_), *echec);
+        }
+        QFile::remove(pdfTemporaire_);
+        pdfTemporaire_.clear();
+    }
     r.reussi = actif && erreur_.isEmpty();
     r.erreur = erreur_;
     if (imprimante_->outputFormat() == QPrinter::PdfFormat && r.reussi)

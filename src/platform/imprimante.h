@@ -103,5 +103,8 @@ private:
     int pagesEnAttente_ = 0;
     int page_ = 0;
     QString fichierPdf_;
+    // Qt writes its PDF through a link: it goes to this temporary, put in
+    // place by finDocument.
+    QString pdfTemporaire_;
     QString erreur_;
 };

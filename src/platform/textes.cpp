@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QKeyEvent>
+#include <QMimeData>
 
 int majusculeTouche(int code)
 {
@@ -51,6 +52,33 @@ TexteMulti::TexteMulti(QWidget* parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
+namespace {
+
+// Wrapping at word boundaries, Qt looks for the end of the word along the
+// whole rest of it for every line: a megabyte without a blank took minutes
+// to show. Such a text is wrapped anywhere, linear; shorter runs cost little.
+constexpr qsizetype SuiteSansBlancMaximale = 1000;
+
+QTextOption::WrapMode coupurePour(QStringView texte)
+{
+    qsizetype suite = 0;
+    for (const QChar c : texte) {
+        suite = c.isSpace() ? 0 : suite + 1;
+        if (suite > SuiteSansBlancMaximale)
+            return QTextOption::WrapAnywhere;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+}  // namespace
+
+void TexteMulti::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText() && coupurePour(source->text()) == QTextOption::WrapAnywhere)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 QString TexteMulti::texte() const
 {
     QString t = toPlainText();
@@ -62,6 +90,12 @@ void TexteMulti::setTexte(const QString& t)
 {
     QString s = t;
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // The mode before the text, laid out once; the old text goes first, or
+    // the change of mode would lay it out again, perhaps the slow way.
+    if (const QTextOption::WrapMode mode = coupurePour(s); mode != wordWrapMode()) {
+        clear();
+        setWordWrapMode(mode);
+    }
     setPlainText(s);
 }
 

@@ -37,6 +37,9 @@ public:
     explicit TexteMulti(QWidget* parent = nullptr);
     QString texte() const;  // CR LF line breaks
     void setTexte(const QString& t);
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 // A box drawn in a symbol font that Linux lacks: it shows the pictogram of

@@ -3,10 +3,10 @@
 #include "platform/encodage.h"
 #include "platform/fichiers.h"
 #include "print/kalimprime.h"
+#include "store/catalogue.h"
 #include "shell/programme.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -108,15 +108,34 @@ ResultatImpression ImprimeFiche(Programme& prog, const QImage& photo, const QStr
     return imprimante.finDocument();
 }
 
+namespace {
+
+// A title named like a category page would append the recipe to the page the
+// program shows: such a recipe goes to a file of its own.
+bool nommeUnePage(const QString& titre)
+{
+    const QString nom = nomFichierSur(titre) + u".txt"_s;
+    const auto& categories = CatalogueCategories();
+    return std::any_of(categories.begin(), categories.end(), [&](const Categorie& c) {
+        return nom.compare(QString::fromUtf8(c.nom) + u".txt"_s, Qt::CaseInsensitive) == 0;
+    });
+}
+
+}  // namespace
+
 QString fichierExport(const QString& titre)
 {
-    return QDir::current().absoluteFilePath(nomFichierSur(titre) + u".txt"_s);
+    const QString nom = nomFichierSur(titre) + (nommeUnePage(titre) ? u" (recette).txt"_s : u".txt"_s);
+    return QDir::current().absoluteFilePath(nom);
 }
 
 QString messageExport(const QString& titre)
 {
-    return u"LA RECETTE EST ÉCRITE À LA FIN DU FICHIER « %1 »."_s.arg(
-        QDir::toNativeSeparators(fichierExport(titre)));
+    const QString fichier = QDir::toNativeSeparators(fichierExport(titre));
+    if (nommeUnePage(titre))
+        return u"« %1.txt » est la page d'une catégorie et n'a pas été modifiée : la recette a été écrite dans « %2 »."_s
+            .arg(nomFichierSur(titre), fichier);
+    return u"LA RECETTE EST ÉCRITE À LA FIN DU FICHIER « %1 »."_s.arg(fichier);
 }
 
 QString messagePdf(const QString& fichier, const QString& quoi)
@@ -146,20 +165,7 @@ std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& rec
         octets += encoder1252(ligne) + "\r\n";
 
     const QString nom = fichierExport(recette.titre);
-    QFile fichier(nom);
-    const QString echec = u"Impossible d'écrire le fichier « %1 »."_s.arg(QDir::toNativeSeparators(nom));
-    // Unbuffered: on a full disk nothing stays pending in a buffer, so the
-    // file can be cut back to its old end.
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return echec;
-    const qint64 tailleAvant = fichier.size();
-    if (fichier.write(octets) != octets.size() || !fichier.flush()) {
-        // A half-written recipe would be mistaken for a whole one.
-        fichier.resize(tailleAvant);
-        return echec;
-    }
-    fichier.close();
-    if (fichier.error() != QFileDevice::NoError)
-        return echec;
+    if (const std::optional<QString> echec = ajouterFichierRegulier(nom, octets))
+        return u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(nom), *echec);
     return std::nullopt;
 }

@@ -30,7 +30,8 @@ struct RecetteExportee {
     QStringList preparation;  // the window's List2, wrapped on the way out
 };
 
-// The file the recipe is appended to: <title>.txt in the working folder.
+// The file the recipe is appended to: <title>.txt in the working folder, or
+// "<title> (recette).txt" when that would be a category page.
 QString fichierExport(const QString& titre);
 // What is said once the recipe is appended to its file.
 QString messageExport(const QString& titre);
@@ -38,8 +39,9 @@ QString messageExport(const QString& titre);
 // LISTE"): the PDF file it went to.
 QString messagePdf(const QString& fichier, const QString& quoi = QStringLiteral("LA FICHE"));
 
-// Appends the recipe to <title>.txt in the working folder. Returns the French
-// message to show when it could not be written, or nothing on success.
+// Appends the recipe to its file (fichierExport), never through a link.
+// Returns the French message to show when it could not be written, or
+// nothing on success.
 std::optional<QString> ExporterTexte(Programme& prog, const RecetteExportee& recette);
 
 // The answer to "I=IMPRIMANTE OU T=TEXTE" for both windows: true for the

@@ -85,6 +85,8 @@ void AideCarnet::Form_Load()
     if (trouve.isEmpty()) {
         erreur = u"Le document d'aide « %1 » est introuvable dans le dossier %2."_s.arg(
             nomDocument(), QDir::toNativeSeparators(QDir::currentPath()));
+    } else if (const std::optional<QString> illisible = verifierFichierRegulier(trouve)) {
+        erreur = u"Le document d'aide « %1 » ne peut pas être lu : %2."_s.arg(trouve, *illisible);
     } else if (!(document_ = DocumentChm::ouvrir(trouve))) {
         erreur = u"Le document d'aide « %1 » ne peut pas être lu : ce n'est pas un document d'aide "
                  u"compilé valide."_s.arg(trouve);

@@ -1,5 +1,7 @@
 #include "shell/documentchm.h"
 
+#include "platform/fichiers.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -55,7 +57,8 @@ DocumentChm::~DocumentChm()
 
 std::unique_ptr<DocumentChm> DocumentChm::ouvrir(const QString& chemin)
 {
-    if (!QFile::exists(chemin))
+    // chmlib opens by name and would wait on a FIFO.
+    if (verifierFichierRegulier(chemin))
         return nullptr;
     chmFile* f = chm_open(QFile::encodeName(chemin).constData());
     if (!f)

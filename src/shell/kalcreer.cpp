@@ -7,12 +7,9 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,31 +28,14 @@ QString guillemets(const QString& nom)
 
 std::optional<QString> copierModele(const QString& modele, const QString& nom)
 {
-    QFile source(modele);
-    if (!source.exists())
+    const LectureFichier source = lireFichierRegulier(modele, TailleModeleMaximale);
+    if (source.absent)
         return u"le modèle "_s + guillemets(modele) + u" est introuvable dans le dossier de travail."_s;
-    if (!source.open(QIODevice::ReadOnly))
-        return u"le modèle "_s + guillemets(modele) + u" ne peut pas être lu."_s;
-
-    const QString dossier = QFileInfo(nom).absolutePath();
-    QTemporaryFile copie(QDir(dossier).filePath(u".carnet-creation-XXXXXX"_s));
-    if (!copie.open())
-        return u"le dossier de travail est protégé en écriture."_s;
-    QByteArray bloc;
-    while (!(bloc = source.read(1 << 20)).isEmpty()) {
-        if (copie.write(bloc) != bloc.size())
-            return u"l'écriture de la copie a échoué (disque plein ?)."_s;
-    }
-    if (source.error() != QFileDevice::NoError)
-        return u"la lecture du modèle a échoué."_s;
-    if (!copie.flush())
-        return u"l'écriture de la copie a échoué (disque plein ?)."_s;
-    copie.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                         | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    // Renaming never replaces an existing file: a base that appeared meanwhile stays.
-    if (!copie.rename(nom))
-        return u"le système refuse ce nom de fichier."_s;
-    copie.setAutoRemove(false);
+    if (!source.lu)
+        return u"le modèle "_s + guillemets(modele) + u" ne peut pas être lu : "_s + source.erreur + u"."_s;
+    // Never replaces an existing file: a base that appeared meanwhile stays.
+    if (const std::optional<QString> echec = ecrireFichierDurable(nom, source.octets, false))
+        return u"la copie n'a pas pu être écrite : "_s + *echec + u"."_s;
     return std::nullopt;
 }
 

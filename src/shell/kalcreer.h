@@ -33,7 +33,9 @@ protected:
     bool sortir() override;
 };
 
-// Copies `modele` to `nom` through a temporary file of the same folder renamed
-// at the end, so that no half-written base is ever left under `nom`, and never
-// over an existing file. The French reason on failure, nothing on success.
+// Copies `modele` (a regular file of at most TailleModeleMaximale bytes) to
+// `nom` through a temporary file of the same folder renamed at the end, so
+// that no half-written base is ever left under `nom`, and never over an
+// existing file or link. The French reason on failure, nothing on success.
+constexpr qint64 TailleModeleMaximale = qint64{256} << 20;
 std::optional<QString> copierModele(const QString& modele, const QString& nom);

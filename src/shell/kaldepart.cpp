@@ -219,6 +219,8 @@ void KalDepart::File1_Click()
     // The base becomes current only once it has opened and counted: a refused
     // file leaves the previous state and the list as they were.
     try {
+        // Opening may check or convert a large base: seconds on a cold disk.
+        const Sablier sablier;
         auto base = BaseRecettes::ouvrir(nom);
         const int nombre = base->compter();
         prog.donnees.BaseDonnees = std::move(base);

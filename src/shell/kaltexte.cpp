@@ -7,21 +7,24 @@
 #include "shell/programme.h"
 
 #include <QAction>
-#include <QFile>
+#include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
 
-QString lireTexteCategorie(const QString& nom)
+QString lireTexteCategorie(const QString& nom, QString* erreur)
 {
     const QString chemin = trouverFichier(nom);
     if (chemin.isEmpty())
         return {};
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    LectureFichier lecture = lireFichierRegulier(chemin, KalTexte::TailleMaximale, true);
+    if (!lecture.lu) {
+        if (erreur)
+            *erreur = u"La page « %1 » n'a pas pu être lue : %2."_s.arg(QDir::toNativeSeparators(chemin), lecture.erreur);
         return {};
-    QByteArray octets = fichier.read(KalTexte::TailleMaximale);
+    }
+    QByteArray& octets = lecture.octets;
     // A cut file ends on a whole line, so no character is split in two.
-    if (!fichier.atEnd()) {
+    if (lecture.tronque) {
         const qsizetype fin = octets.lastIndexOf('\n');
         if (fin >= 0)
             octets.truncate(fin + 1);
@@ -46,11 +49,15 @@ void KalTexte::Form_Load()
     setGeometrieTwips(Text1, QRectF(0, 0, 11800, 8280));
     if (QWidget* fiches = prog.vivante("KalGeneral"))
         fiches->hide();
-    Text1->setTexte(lireTexteCategorie(prog.donnees.NomCategorie + u".txt"_s));
+    // Font and size first: a change of either lays the whole text out again.
     QFont police = Text1->font();
     police.setPointSize(prog.zoom.TaillePolice);
     Text1->setFont(police);
     show();
+    QString erreur;
+    Text1->setTexte(lireTexteCategorie(prog.donnees.NomCategorie + u".txt"_s, &erreur));
+    if (!erreur.isEmpty())
+        prog.dialogues().message(this, erreur);
 }
 
 bool KalTexte::sortir()

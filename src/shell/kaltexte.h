@@ -28,4 +28,5 @@ protected:
 
 // The text of `nom` (letter case of the name ignored), decoded as the
 // program's text files are; empty when the file is missing or unreadable.
-QString lireTexteCategorie(const QString& nom);
+// A file there that cannot be read (a FIFO, a device) sets `erreur`.
+QString lireTexteCategorie(const QString& nom, QString* erreur = nullptr);

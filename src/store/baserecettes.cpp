@@ -10,11 +10,13 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <string>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,26 +28,48 @@ namespace {
 constexpr std::array<const char*, 9> kChamps = {"Numero", "Categorie", "Titre", "TempPrepa", "TempCuisson",
                                                "Difficulte", "Ingrediant", "Preparation", "Vin"};
 
-// The nine fields, in the order lireFiche expects them.
-#define CARNET_CHAMPS "Numero, Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Ingrediant, Preparation, Vin"
+// The nine fields of a card read from the three tables (aliases o, f, t),
+// in the order lireFiche expects them.
+#define CARNET_CHAMPS "o.Numero, f.Categorie, f.Titre, f.TempPrepa, f.TempCuisson, f.Difficulte, t.Ingrediant, t.Preparation, f.Vin"
+#define CARNET_TABLES "Fiche AS f JOIN Ordre AS o ON o.Id = f.Id JOIN Texte AS t ON t.Id = f.Id"
+#define CARNET_NEUF "Numero, Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Ingrediant, Preparation, Vin"
+
+// The tables of a base, checked statement by statement on every open: a
+// file holding anything else is not ours.
+// The view keeps the nine fields readable by any SQLite tool; its trigger
+// lets such a tool add a recipe (the program writes the tables itself).
+const char* const kTables =
+    "CREATE TABLE Ordre (Id INTEGER PRIMARY KEY, Numero INTEGER);"
+    "CREATE TABLE Fiche (Id INTEGER PRIMARY KEY, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT,"
+    " Difficulte TEXT, Vin TEXT);"
+    "CREATE INDEX Fiche_Categorie ON Fiche (Categorie);"
+    "CREATE INDEX Fiche_Titre ON Fiche (Titre);"
+    "CREATE TABLE Texte (Id INTEGER PRIMARY KEY, Ingrediant TEXT, Preparation TEXT);"
+    // The file as the program last left it, checked whole: see Ecrire.
+    "CREATE TABLE Verification (Id INTEGER PRIMARY KEY, Appareil INTEGER, Inode INTEGER, Modification INTEGER,"
+    " Compteur INTEGER);"
+    "CREATE VIEW Cuisine (" CARNET_NEUF ") AS SELECT " CARNET_CHAMPS
+    " FROM Ordre AS o JOIN Fiche AS f ON f.Id = o.Id JOIN Texte AS t ON t.Id = o.Id ORDER BY o.Numero, o.Id;"
+    "CREATE TRIGGER Cuisine_Ajout INSTEAD OF INSERT ON Cuisine BEGIN"
+    " INSERT INTO Fiche (Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Vin)"
+    " VALUES (NEW.Categorie, NEW.Titre, NEW.TempPrepa, NEW.TempCuisson, NEW.Difficulte, NEW.Vin);"
+    " INSERT INTO Texte (Id, Ingrediant, Preparation) VALUES ((SELECT max(Id) FROM Fiche), NEW.Ingrediant, NEW.Preparation);"
+    " INSERT INTO Ordre (Id, Numero) VALUES ((SELECT max(Id) FROM Fiche), NEW.Numero);"
+    " END;";
 
 // One transaction for the whole schema, so a failure leaves an empty file.
 // Durability: the rollback journal (journal_mode=DELETE) with synchronous=FULL
 // keeps a base a single self-contained file between two writes. Users copy
 // .mdb files around by hand; a -wal file beside the base would hold committed
 // recipes and be left behind by such a copy.
-const char* const kSchema =
-    "PRAGMA journal_mode=DELETE;"
-    "BEGIN;"
-    "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT,"
-    " Difficulte TEXT, Ingrediant TEXT, Preparation TEXT, Vin TEXT);"
-    "CREATE INDEX Cuisine_Categorie ON Cuisine (Categorie);"
-    "CREATE INDEX Cuisine_Titre ON Cuisine (Titre);"
-    "CREATE INDEX Cuisine_Numero ON Cuisine (Numero);"
+const std::string kSchema = std::string("PRAGMA journal_mode=DELETE; BEGIN;") + kTables +
     "PRAGMA application_id = 1129467476;"  // BaseRecettes::kApplicationId
-    "PRAGMA user_version = 1;"             // BaseRecettes::kVersionSchema
+    "PRAGMA user_version = 2;"             // BaseRecettes::kVersionSchema
     "COMMIT;";
-static_assert(BaseRecettes::kApplicationId == 1129467476 && BaseRecettes::kVersionSchema == 1);
+static_assert(BaseRecettes::kApplicationId == 1129467476 && BaseRecettes::kVersionSchema == 2);
+
+// Reads the columns of the rows of Cuisine as a version-1 base holds them.
+const char* const kLectureVersion1 = "SELECT " CARNET_NEUF " FROM Cuisine ORDER BY Numero, rowid";
 
 QString nom(const QString& chemin)
 {
@@ -98,20 +122,58 @@ int versInt(std::int64_t v)
     return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
 }
 
-const char* const Insertion = "INSERT INTO Cuisine (" CARNET_CHAMPS ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
+// One card written into the three tables under `id`; `ordre` binds ?1 (Id)
+// and ?2 (Numero), `fiche` ?1..?7 and `texte` ?1..?3.
+struct Ecriture {
+    explicit Ecriture(sqlite::Database& db)
+        : ordre(db, "INSERT INTO Ordre (Id, Numero) VALUES (?1, ?2)"),
+          fiche(db, "INSERT INTO Fiche (Id, Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Vin)"
+                    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
+          texte(db, "INSERT INTO Texte (Id, Ingrediant, Preparation) VALUES (?1, ?2, ?3)")
+    {
+    }
+    void ecrire(std::int64_t id, std::int64_t numero, const Fiche& f)
+    {
+        ordre.lier(1, id);
+        ordre.lier(2, numero);
+        ordre.etape();
+        ordre.reinitialiser();
+        lierCourts(fiche, f);
+        fiche.lier(1, id);
+        fiche.etape();
+        fiche.reinitialiser();
+        texte.lier(1, id);
+        texte.lier(2, f.ingrediant);
+        texte.lier(3, f.preparation);
+        texte.etape();
+        texte.reinitialiser();
+    }
+    // ?2..?7: the short fields, as the insertion and the change bind them.
+    static void lierCourts(sqlite::Statement& st, const Fiche& f)
+    {
+        st.lier(2, f.categorie);
+        st.lier(3, f.titre);
+        st.lier(4, f.tempPrepa);
+        st.lier(5, f.tempCuisson);
+        st.lier(6, f.difficulte);
+        st.lier(7, f.vin);
+    }
+    sqlite::Statement ordre, fiche, texte;
+};
 
-// Binds a record to ?1..?9 in the order of CARNET_CHAMPS, under `numero`.
-void lierFiche(sqlite::Statement& st, std::int64_t numero, const Fiche& f)
+std::int64_t prochainId(sqlite::Database& db)
 {
-    st.lier(1, numero);
-    st.lier(2, f.categorie);
-    st.lier(3, f.titre);
-    st.lier(4, f.tempPrepa);
-    st.lier(5, f.tempCuisson);
-    st.lier(6, f.difficulte);
-    st.lier(7, f.ingrediant);
-    st.lier(8, f.preparation);
-    st.lier(9, f.vin);
+    sqlite::Statement st(db, "SELECT ifnull(max(Id), 0) + 1 FROM Fiche");
+    st.etape();
+    return st.entier(0);
+}
+
+// Last Numero + 1 (1 on an empty table); the numbers of an open base are
+// 32-bit, so this cannot overflow.
+std::int64_t prochainNumero(sqlite::Database& db)
+{
+    sqlite::Statement dernier(db, "SELECT Numero FROM Ordre ORDER BY Numero DESC, Id DESC LIMIT 1");
+    return dernier.etape() ? std::max<std::int64_t>(dernier.entier(0), 0) + 1 : 1;
 }
 
 Fiche lireFiche(const sqlite::Statement& st)
@@ -140,6 +202,8 @@ void configurer(sqlite::Database& db)
     db.verifier(sqlite3_db_config(c, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr));
     db.verifier(sqlite3_db_config(c, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr));
     db.verifier(sqlite3_busy_timeout(c, 2000));
+    // A damaged page is found when a write reaches it, not written over.
+    db.executer("PRAGMA cell_size_check=ON");
     // trusted_schema does not cover CHECK constraints calling functions the
     // engine holds for non-deterministic: they would run on every check and
     // every save. Our schema has none, so a received base's are not enforced.
@@ -183,8 +247,174 @@ bool affiniteTexte(const QString& type)
     return t.contains(u"CHAR"_s) || t.contains(u"CLOB"_s) || t.contains(u"TEXT"_s);
 }
 
+// The base's own file, read through the engine's descriptor: opening and
+// closing another descriptor on it would drop the locks of this process.
+sqlite3_file* fichierDe(sqlite::Database& db)
+{
+    sqlite3_file* f = nullptr;
+    if (sqlite3_file_control(db.get(), "main", SQLITE_FCNTL_FILE_POINTER, &f) != SQLITE_OK || !f || !f->pMethods)
+        return nullptr;
+    return f;
+}
+
+std::optional<BaseRecettes::Empreinte> empreinte(sqlite::Database& db, const QString& chemin)
+{
+    struct stat etat {};
+    sqlite3_file* f = fichierDe(db);
+    unsigned char compteur[4] = {};
+    if (!f || ::stat(QFile::encodeName(chemin).constData(), &etat) != 0 || f->pMethods->xRead(f, compteur, 4, 24) != SQLITE_OK)
+        return std::nullopt;
+    BaseRecettes::Empreinte e;
+    e.appareil = static_cast<std::int64_t>(etat.st_dev);
+    e.inode = static_cast<std::int64_t>(etat.st_ino);
+    e.modification = std::int64_t{etat.st_mtim.tv_sec} * 1000000000 + etat.st_mtim.tv_nsec;
+    e.compteur = std::int64_t{compteur[0]} << 24 | compteur[1] << 16 | compteur[2] << 8 | compteur[3];
+    return e;
+}
+
+bool dejaVerifiee(sqlite::Database& db, const BaseRecettes::Empreinte& e)
+{
+    sqlite::Statement st(db, "SELECT Appareil, Inode, Modification, Compteur FROM Verification WHERE Id = 1");
+    return st.etape() && st.entier(0) == e.appareil && st.entier(1) == e.inode && st.entier(2) == e.modification &&
+           st.entier(3) == e.compteur;
+}
+
+// Notes in the base the state it will have once this write is committed
+// (the change counter one higher, the modification time `date`, given to the
+// file afterwards); the caller holds the write lock.
+void noter(sqlite::Database& db, const BaseRecettes::Empreinte& avant, std::int64_t date)
+{
+    sqlite::Statement st(db, "INSERT OR REPLACE INTO Verification (Id, Appareil, Inode, Modification, Compteur)"
+                             " VALUES (1, ?1, ?2, ?3, ?4)");
+    st.lier(1, avant.appareil);
+    st.lier(2, avant.inode);
+    st.lier(3, date);
+    st.lier(4, (avant.compteur + 1) & 0xffffffff);
+    st.etape();
+}
+
+std::int64_t maintenant()
+{
+    timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return std::int64_t{t.tv_sec} * 1000000000 + t.tv_nsec;
+}
+
+// Gives the file the modification time noted, when the commit left it as
+// foreseen; otherwise the note no longer matches and the next opening
+// checks the whole file.
+void dater(sqlite::Database& db, const QString& chemin, const BaseRecettes::Empreinte& avant, std::int64_t date)
+{
+    const auto apres = empreinte(db, chemin);
+    if (!apres || apres->inode != avant.inode || apres->compteur != ((avant.compteur + 1) & 0xffffffff))
+        return;
+    const timespec temps[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(date / 1000000000), static_cast<long>(date % 1000000000)}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(chemin).constData(), temps, 0);
+}
+
+// A write of the program: a base checked whole and then changed only by
+// the program's own writes is as sound as when it was checked, so each
+// commit carries the note that lets the next opening skip the check. `connu`
+// is the file as this connection checked it or last wrote it; a file changed
+// by anyone else meanwhile gets no note (its next opening checks it whole).
+// It also refuses to write into a file no longer under its name (replaced by
+// a compaction, a conversion or a restore meanwhile): what it wrote would be
+// lost with the old file.
+class Ecrire {
+public:
+    Ecrire(sqlite::Database& db, const QString& chemin, std::optional<BaseRecettes::Empreinte>& connu)
+        : db_(db), chemin_(chemin), connu_(connu), transaction_(db)
+    {
+        avant_ = empreinte(db_, chemin_);
+        if (connu_ && (!avant_ || avant_->inode != connu_->inode || avant_->appareil != connu_->appareil))
+            throw ErreurBase(u"La base "_s + guillemets(nom(chemin_)) +
+                             u" a été remplacée sur le disque depuis son ouverture (compactage ou restauration par un autre"
+                             u" programme) : rien n'a été enregistré. Choisissez-la de nouveau dans le menu principal."_s);
+    }
+    void valider()
+    {
+        const bool note = avant_ && avant_ == connu_;
+        const std::int64_t date = maintenant();
+        if (note)
+            noter(db_, *avant_, date);
+        transaction_.valider();
+        if (note) {
+            dater(db_, chemin_, *avant_, date);
+            connu_ = empreinte(db_, chemin_);
+        } else if (connu_) {
+            connu_->compteur = -1;  // no longer a checked state; the file stays the one opened
+        }
+    }
+
+private:
+    sqlite::Database& db_;
+    const QString& chemin_;
+    std::optional<BaseRecettes::Empreinte>& connu_;
+    sqlite::Transaction transaction_;
+    std::optional<BaseRecettes::Empreinte> avant_;
+};
+
+// Cold, the whole-file check reads the pages in the b-tree's order, one seek
+// each; read in file order first, it runs from the page cache.
+void lireSequentiellement(sqlite::Database& db)
+{
+    sqlite3_file* f = fichierDe(db);
+    sqlite3_int64 taille = 0;
+    if (!f || f->pMethods->xFileSize(f, &taille) != SQLITE_OK)
+        return;
+    std::vector<char> tampon(1 << 20);
+    for (sqlite3_int64 lu = 0; lu < taille; lu += static_cast<sqlite3_int64>(tampon.size()))
+        if (f->pMethods->xRead(f, tampon.data(), static_cast<int>(std::min<sqlite3_int64>(taille - lu, tampon.size())), lu) != SQLITE_OK)
+            return;
+}
+
+bool integre(sqlite::Database& db)
+{
+    sqlite::Statement st(db, "PRAGMA quick_check(1)");
+    return st.etape() && st.texte(0) == u"ok"_s;
+}
+
+// The statements of our schema, as the engine stores them.
+QStringList schema(sqlite::Database& db)
+{
+    sqlite::Statement st(db, "SELECT type, name, tbl_name, ifnull(sql, '') FROM sqlite_schema"
+                             " WHERE name NOT LIKE 'sqlite\\_stat%' ESCAPE '\\' ORDER BY name");
+    QStringList lignes;
+    while (st.etape())
+        lignes << st.texte(0) + u'|' + st.texte(1) + u'|' + st.texte(2) + u'|' + st.texte(3);
+    return lignes;
+}
+
+// Anything but our own tables, indexes, view and trigger (the statistics
+// an ANALYZE leaves aside) is refused: nothing of another author runs.
+void verifierSchema(sqlite::Database& db, const QString& chemin)
+{
+    static const QStringList attendu = [] {
+        sqlite::Database modele(u":memory:"_s, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY);
+        modele.executer(kTables);
+        return schema(modele);
+    }();
+    if (schema(db) != attendu)
+        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) +
+                         u" ne contient pas exactement les tables de ce programme : elle est refusée par prudence."_s);
+}
+
+// Numbers are 32-bit: the next number of a larger one would overflow.
+void verifierNumeros(sqlite::Database& db, const QString& chemin, const char* table)
+{
+    const std::string sql = std::string("SELECT Numero FROM ") + table +
+                            " WHERE typeof(Numero) IN ('integer', 'real')"
+                            " AND (Numero > 2147483647 OR Numero < -2147483648) LIMIT 1";
+    sqlite::Statement st(db, sql.c_str());
+    if (st.etape())
+        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) + u" contient une recette numérotée "_s + st.texte(0) +
+                         u" : ce numéro dépasse ceux que le programme sait compter (jusqu'à 2147483647). Elle n'est pas ouverte."_s);
+}
+
+enum class Forme { Actuelle, AConvertir };
+
 // Every check reads; none writes, so a refused file keeps every byte.
-void verifierBase(sqlite::Database& db, const QString& chemin)
+Forme verifierBase(sqlite::Database& db, const QString& chemin)
 {
     const QString f = guillemets(nom(chemin));
 
@@ -196,56 +426,73 @@ void verifierBase(sqlite::Database& db, const QString& chemin)
         throw ErreurBase(u"La base "_s + f +
                          u" est en lecture seule : son dossier n'accepte pas l'écriture, les recettes ne pourraient pas y être enregistrées."_s);
 
-    {
-        sqlite::Statement st(db, "PRAGMA quick_check(1)");
-        if (!st.etape() || st.texte(0) != u"ok"_s)
-            throw ErreurBase(u"La base "_s + f + u" est endommagée."_s);
-    }
+    std::int64_t version = 0;
+    bool notre = false;
     {
         sqlite::Statement st(db, "PRAGMA application_id");
         st.etape();
-        const bool notre = st.entier(0) == BaseRecettes::kApplicationId;
-        sqlite::Statement version(db, "PRAGMA user_version");
-        version.etape();
-        if (notre && version.entier(0) > BaseRecettes::kVersionSchema)
+        notre = st.entier(0) == BaseRecettes::kApplicationId;
+        sqlite::Statement v(db, "PRAGMA user_version");
+        v.etape();
+        version = v.entier(0);
+        if (notre && version > BaseRecettes::kVersionSchema)
             throw ErreurBase(u"La base "_s + f + u" a été créée par une version plus récente du programme."_s);
     }
-    {
-        sqlite::Statement st(db,
-                             "SELECT type, sql FROM sqlite_schema"
-                             " WHERE name = 'Cuisine' COLLATE NOCASE AND type IN ('table', 'view')");
-        if (!st.etape())
-            throw ErreurBase(u"Le fichier "_s + f + u" ne contient pas la table Cuisine : ce n'est pas une base de recettes."_s);
-        if (st.texte(0) != u"table"_s || st.texte(1).trimmed().startsWith(u"CREATE VIRTUAL"_s, Qt::CaseInsensitive))
-            throw ErreurBase(u"Dans le fichier "_s + f + u", Cuisine n'est pas une table ordinaire : ce n'est pas une base de recettes."_s);
+    const Forme forme = notre && version == BaseRecettes::kVersionSchema ? Forme::Actuelle : Forme::AConvertir;
+    bool dejaNotee = false;
+    if (forme == Forme::Actuelle) {
+        verifierSchema(db, chemin);
+        const auto e = empreinte(db, chemin);
+        dejaNotee = e && dejaVerifiee(db, *e);
     }
-    {
-        sqlite::Statement st(db, "SELECT 1 FROM sqlite_schema WHERE type = 'trigger' AND tbl_name = 'Cuisine' COLLATE NOCASE");
-        if (st.etape())
-            throw ErreurBase(u"La base "_s + f + u" porte un déclencheur sur la table Cuisine : elle est refusée par prudence."_s);
+    // Skipped only for a file exactly as the program's last write left it
+    // (see Ecrire); cell_size_check then stops a write at any page found damaged.
+    if (!dejaNotee) {
+        lireSequentiellement(db);
+        if (!integre(db))
+            throw ErreurBase(u"La base "_s + f + u" est endommagée."_s);
     }
-    {
-        sqlite::Statement st(db, "SELECT name, type FROM pragma_table_info('Cuisine')");
-        QStringList noms;
-        QString typeNumero;
-        while (st.etape()) {
-            noms.append(st.texte(0));
-            if (st.texte(0).compare(u"Numero"_s, Qt::CaseInsensitive) == 0)
-                typeNumero = st.texte(1);
+    if (forme == Forme::Actuelle) {
+        verifierNumeros(db, chemin, "Ordre");
+    } else {
+        {
+            sqlite::Statement st(db,
+                                 "SELECT type, sql FROM sqlite_schema"
+                                 " WHERE name = 'Cuisine' COLLATE NOCASE AND type IN ('table', 'view')");
+            if (!st.etape())
+                throw ErreurBase(u"Le fichier "_s + f + u" ne contient pas la table Cuisine : ce n'est pas une base de recettes."_s);
+            if (st.texte(0) != u"table"_s || st.texte(1).trimmed().startsWith(u"CREATE VIRTUAL"_s, Qt::CaseInsensitive))
+                throw ErreurBase(u"Dans le fichier "_s + f + u", Cuisine n'est pas une table ordinaire : ce n'est pas une base de recettes."_s);
         }
-        for (const char* champ : kChamps) {
-            if (!noms.contains(QLatin1StringView(champ), Qt::CaseInsensitive))
-                throw ErreurBase(u"Dans la base "_s + f + u", la table Cuisine n'a pas la colonne "_s +
-                                 QLatin1StringView(champ) + u"."_s);
+        {
+            sqlite::Statement st(db, "SELECT 1 FROM sqlite_schema WHERE type = 'trigger' AND tbl_name = 'Cuisine' COLLATE NOCASE");
+            if (st.etape())
+                throw ErreurBase(u"La base "_s + f + u" porte un déclencheur sur la table Cuisine : elle est refusée par prudence."_s);
         }
-        // Table order is numeric: a text Numero would sort 10 before 2.
-        if (affiniteTexte(typeNumero))
-            throw ErreurBase(u"Dans la base "_s + f + u", la colonne Numero de la table Cuisine n'est pas numérique."_s);
-    }
-    try {
-        sqlite::Statement st(db, "SELECT rowid, " CARNET_CHAMPS " FROM Cuisine LIMIT 0");
-    } catch (const sqlite::Erreur&) {
-        throw ErreurBase(u"Dans la base "_s + f + u", la table Cuisine n'a pas la forme attendue."_s);
+        {
+            sqlite::Statement st(db, "SELECT name, type FROM pragma_table_info('Cuisine')");
+            QStringList noms;
+            QString typeNumero;
+            while (st.etape()) {
+                noms.append(st.texte(0));
+                if (st.texte(0).compare(u"Numero"_s, Qt::CaseInsensitive) == 0)
+                    typeNumero = st.texte(1);
+            }
+            for (const char* champ : kChamps) {
+                if (!noms.contains(QLatin1StringView(champ), Qt::CaseInsensitive))
+                    throw ErreurBase(u"Dans la base "_s + f + u", la table Cuisine n'a pas la colonne "_s +
+                                     QLatin1StringView(champ) + u"."_s);
+            }
+            // Table order is numeric: a text Numero would sort 10 before 2.
+            if (affiniteTexte(typeNumero))
+                throw ErreurBase(u"Dans la base "_s + f + u", la colonne Numero de la table Cuisine n'est pas numérique."_s);
+        }
+        try {
+            sqlite::Statement st(db, "SELECT rowid, " CARNET_NEUF " FROM Cuisine LIMIT 0");
+        } catch (const sqlite::Erreur&) {
+            throw ErreurBase(u"Dans la base "_s + f + u", la table Cuisine n'a pas la forme attendue."_s);
+        }
+        verifierNumeros(db, chemin, "Cuisine");
     }
     // Another program writing (or about to) holds a lock that reads do not
     // see; taking the write lock once, without writing, finds it.
@@ -256,25 +503,211 @@ void verifierBase(sqlite::Database& db, const QString& chemin)
     // A larger page cache than the 2 MiB default: a renumbering rewrites every
     // row after the deleted one.
     db.executer("PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cache_size=-32768");
+    return forme;
+}
+
+// The card the user saw: the first record (table order) with that number
+// and that title, as its Id.
+std::optional<std::int64_t> carteVue(sqlite::Database& db, int numero, const QString& titre)
+{
+    sqlite::Statement st(db, "SELECT f.Id FROM Fiche AS f JOIN Ordre AS o ON o.Id = f.Id"
+                             " WHERE f.Titre = ?2 AND o.Numero = ?1 ORDER BY o.Id LIMIT 1");
+    st.lier(1, std::int64_t{numero});
+    st.lier(2, titre);
+    if (!st.etape())
+        return std::nullopt;
+    return st.entier(0);
+}
+
+std::optional<Fiche> ficheParId(sqlite::Database& db, std::int64_t id)
+{
+    sqlite::Statement st(db, "SELECT " CARNET_CHAMPS " FROM " CARNET_TABLES " WHERE f.Id = ?1");
+    st.lier(1, id);
+    if (!st.etape())
+        return std::nullopt;
+    return lireFiche(st);
+}
+
+// Writes the records of the version-1 `source` (locked by the caller) into
+// `travail` as a version-2 base, then reads both back field by field.
+void ecrireConversion(sqlite::Database& source, const QString& travail)
+{
+    {
+        QFile vide(travail);
+        if (!vide.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw ErreurBase(vide.errorString() + u"."_s);
+    }
+    {
+        sqlite::Database copie(travail, SQLITE_OPEN_READWRITE);
+        configurer(copie);
+        copie.executer(kSchema.c_str());
+        copie.executer("PRAGMA synchronous=OFF");  // the file is synced once, before the rename
+        sqlite::Transaction transaction(copie);
+        sqlite::Statement lecture(source, kLectureVersion1);
+        // Every value is copied as it is stored (type and bytes), numbers included.
+        sqlite::Statement ordre(copie, "INSERT INTO Ordre (Id, Numero) VALUES (?1, ?2)");
+        sqlite::Statement fiche(copie, "INSERT INTO Fiche (Id, Categorie, Titre, TempPrepa, TempCuisson, Difficulte, Vin)"
+                                       " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+        sqlite::Statement texte(copie, "INSERT INTO Texte (Id, Ingrediant, Preparation) VALUES (?1, ?2, ?3)");
+        for (std::int64_t id = 1; lecture.etape(); ++id) {
+            ordre.lier(1, id);
+            ordre.lierValeur(2, lecture, 0);
+            fiche.lier(1, id);
+            for (int c = 1; c <= 5; ++c)
+                fiche.lierValeur(c + 1, lecture, c);
+            fiche.lierValeur(7, lecture, 8);
+            texte.lier(1, id);
+            texte.lierValeur(2, lecture, 6);
+            texte.lierValeur(3, lecture, 7);
+            for (sqlite::Statement* st : {&ordre, &fiche, &texte}) {
+                st->etape();
+                st->reinitialiser();
+            }
+        }
+        transaction.valider();
+    }
+    sqlite::Database copie(travail, SQLITE_OPEN_READWRITE);
+    configurer(copie);
+    verifierSchema(copie, travail);
+    if (!integre(copie))
+        throw ErreurBase(u"La base convertie est endommagée."_s);
+    sqlite::Statement avant(source, kLectureVersion1);
+    sqlite::Statement apres(copie, "SELECT " CARNET_NEUF " FROM Cuisine");
+    for (;;) {
+        const bool a = avant.etape();
+        if (a != apres.etape())
+            throw ErreurBase(u"La base convertie ne contient pas toutes les recettes."_s);
+        if (!a)
+            break;
+        for (int c = 0; c < 9; ++c)
+            if (!avant.memeValeur(c, apres))
+                throw ErreurBase(u"La base convertie ne correspond pas à l'originale."_s);
+    }
+}
+
+// The new file is put in place by a rename, so the base is at every moment
+// either the old one or the whole new one. The write lock held on `source`
+// keeps out writers, whose records would go into the file being replaced.
+void convertir(sqlite::Database& source, const QString& chemin)
+{
+    const QString cible = chemin;  // links are refused before any conversion
+    const QFileInfo info(cible);
+    const QString travail = info.absoluteDir().filePath(u"."_s + info.fileName() + u".conversion"_s);
+    supprimerTemporaire(travail);
+    try {
+        sqlite::Transaction verrou(source, sqlite::Transaction::Mode::Immediate);
+        ecrireConversion(source, travail);
+        QFile::setPermissions(travail, QFile::permissions(cible));  // keep the base's modes; not worth failing over
+        if (!synchroniser(travail, O_RDONLY))
+            throw ErreurBase(u"La base convertie n'a pas pu être écrite sur le disque."_s);
+        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(cible).constData()) != 0)
+            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
+    } catch (const std::exception& e) {
+        supprimerTemporaire(travail);
+        const auto* base = dynamic_cast<const ErreurBase*>(&e);
+        const auto* moteur = dynamic_cast<const sqlite::Erreur*>(&e);
+        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) +
+                         u" n'a pas pu être mise au format de cette version du programme ; elle n'a pas été modifiée.\n"_s +
+                         (base ? base->message() : moteur ? messageMoteur(*moteur, travail) : QString::fromUtf8(e.what())));
+    }
+    synchroniserDossier(info.absolutePath());
+}
+
+// Numbered 1..N in Id order, as the program leaves every base it renumbers
+// or adds to (a received base may not be); read in one pass without a sort.
+// ajouter keeps it so: the new record has the largest Id and number N + 1.
+bool numerotationDense(sqlite::Database& db)
+{
+    sqlite::Statement st(db, "SELECT Numero, typeof(Numero) = 'integer' FROM Ordre ORDER BY Id");
+    for (std::int64_t attendu = 1; st.etape(); ++attendu)
+        if (!st.entier(1) || st.entier(0) != attendu)
+            return false;
+    return true;
+}
+
+std::int64_t versionDonnees(sqlite::Database& db)
+{
+    sqlite::Statement st(db, "PRAGMA data_version");
+    st.etape();
+    return st.entier(0);
+}
+
+// ajouter and ajouterLot; `dernier` receives the last number given.
+// Whether Ordre is numbered 1..N in Id order; `depuis` keeps the answer
+// while no other connection writes. Called inside the write transaction.
+bool dense(sqlite::Database& db, std::optional<std::int64_t>& depuis)
+{
+    const std::int64_t version = versionDonnees(db);
+    if (depuis && *depuis == version)
+        return true;
+    depuis.reset();
+    if (!numerotationDense(db))
+        return false;
+    depuis = version;
+    return true;
+}
+
+ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, std::optional<BaseRecettes::Empreinte>& connue,
+                          std::optional<std::int64_t>& denseDepuis, const std::vector<Fiche>& fiches,
+                          const std::function<void(int)>& progression, std::int64_t* dernier)
+{
+    return proteger(chemin, [&] {
+        ResultatLot resultat;
+        Ecrire transaction(db, chemin, connue);
+        // Numbered 1..N, the last number is the count (read without a scan).
+        std::int64_t numero = 1;
+        if (dense(db, denseDepuis)) {
+            sqlite::Statement compte(db, "SELECT count(*) FROM Ordre");
+            compte.etape();
+            numero = compte.entier(0) + 1;
+        } else {
+            numero = prochainNumero(db);
+        }
+        std::int64_t id = prochainId(db);
+        sqlite::Statement doublon(db, "SELECT 1 FROM Fiche WHERE Titre = ?1 LIMIT 1");
+        Ecriture ecriture(db);
+        for (size_t i = 0; i < fiches.size(); ++i) {
+            const Fiche& f = fiches[i];
+            doublon.lier(1, f.titre);
+            const bool present = doublon.etape();
+            doublon.reinitialiser();
+            if (present) {
+                resultat.dejaPresentes << f.titre;
+            } else {
+                if (numero > INT_MAX)
+                    throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) + u" ne peut pas recevoir plus de recettes."_s);
+                if (dernier)
+                    *dernier = numero;
+                ecriture.ecrire(id++, numero++, f);
+                ++resultat.ajoutees;
+            }
+            if (progression)
+                progression(static_cast<int>(i + 1));
+        }
+        transaction.valider();
+        return resultat;
+    });
 }
 
 }  // namespace
 
-BaseRecettes::BaseRecettes(sqlite::Database db, QString chemin) : db_(std::move(db)), chemin_(std::move(chemin)) {}
+BaseRecettes::BaseRecettes(sqlite::Database db, QString chemin) : db_(std::move(db)), chemin_(std::move(chemin))
+{
+    connue_ = empreinte(db_, chemin_);
+}
 
 BaseRecettes::~BaseRecettes() = default;
 
 FormatFichier BaseRecettes::reconnaitre(const QString& chemin)
 {
-    const QFileInfo info(chemin);
-    if (!info.exists())
+    const LectureFichier lecture = lireFichierRegulier(chemin, 100, true);
+    if (lecture.absent)
         return FormatFichier::Absent;
-    QFile fichier(chemin);
-    if (info.isDir() || !fichier.open(QIODevice::ReadOnly))
+    if (!lecture.lu)
         return FormatFichier::Inconnu;
-    const QByteArray entete = fichier.read(100);
+    const QByteArray& entete = lecture.octets;
     if (entete.isEmpty())
-        return fichier.size() == 0 ? FormatFichier::Vide : FormatFichier::Inconnu;
+        return FormatFichier::Vide;
     if (entete.startsWith(QByteArrayView("SQLite format 3\0", 16))) {
         if (entete.size() < 72)
             return FormatFichier::Sqlite;
@@ -293,10 +726,22 @@ FormatFichier BaseRecettes::reconnaitre(const QString& chemin)
 std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
 {
     const QString f = guillemets(nom(chemin));
-    if (QFileInfo(chemin).isFile()) {
-        QFile lecture(chemin);
-        if (!lecture.open(QIODevice::ReadOnly))
-            throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + lecture.errorString() + u"."_s);
+    // The engine writes through a link (its journal beside the target), out
+    // of the folder the program lists, backs up and compacts: refused.
+    if (QFileInfo(chemin).isSymLink())
+        throw ErreurBase(u"Le fichier "_s + f +
+                         u" est un lien symbolique : il n'est pas ouvert, car les recettes seraient écrites ailleurs."
+                         u" Placez la base elle-même dans le dossier du programme."_s);
+    // Checked without blocking before the engine opens it by name: a FIFO
+    // would hold the program forever.
+    if (const std::optional<QString> erreur = verifierFichierRegulier(chemin); erreur && QFileInfo::exists(chemin))
+        throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + *erreur + u"."_s);
+    // The engine reads a journal left beside the base the same way.
+    for (const QString& suffixe : {u"-journal"_s, u"-wal"_s}) {
+        const QFileInfo journal(chemin + suffixe);
+        if (journal.isSymLink() || (journal.exists() && !journal.isFile()))
+            throw ErreurBase(u"Le fichier "_s + guillemets(journal.fileName()) +
+                             u", à côté de la base, n'est pas un fichier ordinaire : la base n'est pas ouverte."_s);
     }
     switch (reconnaitre(chemin)) {
     case FormatFichier::Absent:
@@ -314,9 +759,17 @@ std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
         break;
     }
     return proteger(chemin, [&] {
-        sqlite::Database db(chemin, SQLITE_OPEN_READWRITE);
+        {
+            sqlite::Database db(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
+            configurer(db);
+            if (verifierBase(db, chemin) == Forme::Actuelle)
+                return std::unique_ptr<BaseRecettes>(new BaseRecettes(std::move(db), chemin));
+            convertir(db, chemin);
+        }
+        sqlite::Database db(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
         configurer(db);
-        verifierBase(db, chemin);
+        if (verifierBase(db, chemin) != Forme::Actuelle)
+            throw ErreurBase(u"La base "_s + f + u" n'a pas pu être mise au format de cette version du programme."_s);
         return std::unique_ptr<BaseRecettes>(new BaseRecettes(std::move(db), chemin));
     });
 }
@@ -342,7 +795,7 @@ void BaseRecettes::creer(const QString& chemin)
         {
             sqlite::Database db(temporaire, SQLITE_OPEN_READWRITE);
             configurer(db);
-            db.executer(kSchema);
+            db.executer(kSchema.c_str());
         }
         if (!synchroniser(temporaire, O_RDONLY))
             throw ErreurBase(u"La base "_s + f + u" n'a pas pu être écrite sur le disque."_s);
@@ -378,42 +831,43 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
     const QString travail = infoTemporaire.absoluteDir().filePath(u"."_s + infoTemporaire.fileName() + u".compactage"_s);
     supprimerTemporaire(travail);
 
-    int nombre = 0;
-    {
-        auto base = ouvrir(chemin);
-        nombre = base->compter();
-        try {
+    auto base = ouvrir(chemin);
+    try {
+        const int nombre = base->compter();
+        // A second connection holds the write lock from the copy to the
+        // rename: a save by another program waits, then fails with a message,
+        // rather than going into the file about to be replaced.
+        sqlite::Database garde(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
+        configurer(garde);
+        sqlite::Transaction verrou(garde, sqlite::Transaction::Mode::Immediate);
+        {
             sqlite::Statement st(base->db_, "VACUUM INTO ?1");
             st.lier(1, travail);
             st.etape();
-        } catch (const sqlite::Erreur& e) {
-            supprimerTemporaire(travail);
-            throw ErreurBase(echec + messageMoteur(e, chemin));
         }
-    }
-    // A symbolic link to the base stays a link: the real file is replaced.
-    const QString cible = QFileInfo(chemin).canonicalFilePath().isEmpty() ? chemin : QFileInfo(chemin).canonicalFilePath();
-    try {
         if (ouvrir(travail)->compter() != nombre)
             throw ErreurBase(u"La copie compactée ne contient pas toutes les recettes."_s);
-        QFile::setPermissions(travail, QFile::permissions(cible));  // keep the base's modes; not worth failing over
+        QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
         if (!synchroniser(travail, O_RDONLY))
             throw ErreurBase(u"La copie compactée n'a pas pu être écrite sur le disque."_s);
-        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(cible).constData()) != 0)
+        if (::rename(QFile::encodeName(travail).constData(), QFile::encodeName(chemin).constData()) != 0)
             throw ErreurBase(u"Le remplacement de la base a échoué : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
+    } catch (const sqlite::Erreur& e) {
+        supprimerTemporaire(travail);
+        throw ErreurBase(echec + messageMoteur(e, chemin));
     } catch (const ErreurBase& e) {
         supprimerTemporaire(travail);
         throw ErreurBase(echec + e.message());
     }
-    synchroniserDossier(QFileInfo(cible).absolutePath());
-    if (infoTemporaire.absolutePath() != QFileInfo(cible).absolutePath())
+    synchroniserDossier(QFileInfo(chemin).absolutePath());
+    if (infoTemporaire.absolutePath() != QFileInfo(chemin).absolutePath())
         synchroniserDossier(infoTemporaire.absolutePath());
 }
 
 int BaseRecettes::compter()
 {
     return proteger(chemin_, [&] {
-        sqlite::Statement st(db_, "SELECT count(*) FROM Cuisine");
+        sqlite::Statement st(db_, "SELECT count(*) FROM Ordre");
         st.etape();
         return versInt(st.entier(0));
     });
@@ -422,7 +876,7 @@ int BaseRecettes::compter()
 int BaseRecettes::compterCategorie(const QString& code)
 {
     return proteger(chemin_, [&] {
-        sqlite::Statement st(db_, "SELECT count(*) FROM Cuisine WHERE Categorie = ?1");
+        sqlite::Statement st(db_, "SELECT count(*) FROM Fiche WHERE Categorie = ?1");
         st.lier(1, code);
         st.etape();
         return versInt(st.entier(0));
@@ -432,7 +886,8 @@ int BaseRecettes::compterCategorie(const QString& code)
 std::vector<LigneFiche> BaseRecettes::listerCategorie(const QString& code)
 {
     return proteger(chemin_, [&] {
-        sqlite::Statement st(db_, "SELECT Numero, Titre FROM Cuisine WHERE Categorie = ?1 ORDER BY Numero, rowid");
+        sqlite::Statement st(db_, "SELECT o.Numero, f.Titre FROM Fiche AS f JOIN Ordre AS o ON o.Id = f.Id"
+                                  " WHERE f.Categorie = ?1 ORDER BY o.Numero, o.Id");
         st.lier(1, code);
         std::vector<LigneFiche> lignes;
         while (st.etape())
@@ -446,14 +901,13 @@ std::optional<Fiche> BaseRecettes::ficheAPosition(const QString& code, int posit
     if (position < 1)
         return std::nullopt;
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
-        // The sort carries the row numbers only, not every field of the category.
-        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine WHERE rowid = (SELECT rowid FROM Cuisine"
-                                  " WHERE Categorie = ?1 ORDER BY Numero, rowid LIMIT 1 OFFSET ?2)");
+        sqlite::Statement st(db_, "SELECT f.Id FROM Fiche AS f JOIN Ordre AS o ON o.Id = f.Id"
+                                  " WHERE f.Categorie = ?1 ORDER BY o.Numero, o.Id LIMIT 1 OFFSET ?2");
         st.lier(1, code);
         st.lier(2, std::int64_t{position} - 1);
         if (!st.etape())
             return std::nullopt;
-        return lireFiche(st);
+        return ficheParId(db_, st.entier(0));
     });
 }
 
@@ -461,16 +915,15 @@ std::optional<Fiche> BaseRecettes::premiereParTitre(const QString& code, const Q
 {
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
         // Positions are counted over the whole category (or table), then the
-        // first row with the title is kept.
-        // The window reads only the narrow columns; the long texts are read
-        // for the one row kept.
-        const char* sql = code.isEmpty()
-            ? "SELECT " CARNET_CHAMPS ", rang FROM Cuisine JOIN (SELECT rowid AS ligne, Titre AS t,"
-              " ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang FROM Cuisine) ON Cuisine.rowid = ligne"
-              " WHERE t = ?1 ORDER BY rang LIMIT 1"
-            : "SELECT " CARNET_CHAMPS ", rang FROM Cuisine JOIN (SELECT rowid AS ligne, Titre AS t,"
-              " ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang FROM Cuisine WHERE Categorie = ?2) ON Cuisine.rowid = ligne"
-              " WHERE t = ?1 ORDER BY rang LIMIT 1";
+        // first row with the title is kept; without a position wanted, the
+        // Titre index finds it.
+        const char* sql = !code.isEmpty()
+            ? "SELECT ligne, rang FROM (SELECT f.Id AS ligne, f.Titre AS t, ROW_NUMBER() OVER (ORDER BY o.Numero, o.Id) AS rang"
+              " FROM Fiche AS f JOIN Ordre AS o ON o.Id = f.Id WHERE f.Categorie = ?2) WHERE t = ?1 ORDER BY rang LIMIT 1"
+            : position
+            ? "SELECT ligne, rang FROM (SELECT Id AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, Id) AS rang FROM Ordre)"
+              " JOIN Fiche AS f ON f.Id = ligne WHERE f.Titre = ?1 ORDER BY rang LIMIT 1"
+            : "SELECT f.Id, 0 FROM Fiche AS f JOIN Ordre AS o ON o.Id = f.Id WHERE f.Titre = ?1 ORDER BY o.Numero, o.Id LIMIT 1";
         sqlite::Statement st(db_, sql);
         st.lier(1, titre);
         if (!code.isEmpty())
@@ -478,117 +931,87 @@ std::optional<Fiche> BaseRecettes::premiereParTitre(const QString& code, const Q
         if (!st.etape())
             return std::nullopt;
         if (position)
-            *position = versInt(st.entier(9));
-        return lireFiche(st);
+            *position = versInt(st.entier(1));
+        return ficheParId(db_, st.entier(0));
     });
 }
 
 std::optional<Fiche> BaseRecettes::ficheParNumero(int numero)
 {
     return proteger(chemin_, [&]() -> std::optional<Fiche> {
-        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine WHERE Numero = ?1 ORDER BY rowid LIMIT 1");
+        sqlite::Statement st(db_, "SELECT Id FROM Ordre WHERE Numero = ?1 ORDER BY Id LIMIT 1");
         st.lier(1, std::int64_t{numero});
         if (!st.etape())
             return std::nullopt;
-        return lireFiche(st);
+        return ficheParId(db_, st.entier(0));
     });
 }
-
-namespace {
-
-// The body of ajouter, inside the caller's transaction.
-std::optional<int> ajouterDans(sqlite::Database& db, const QString& chemin, const Fiche& fiche)
-{
-    std::int64_t numero = 1;
-    {
-        sqlite::Statement dernier(db, "SELECT Numero FROM Cuisine ORDER BY Numero DESC, rowid DESC LIMIT 1");
-        if (dernier.etape())
-            numero = std::max<std::int64_t>(dernier.entier(0), 0) + 1;
-    }
-    if (numero > INT_MAX)
-        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) + u" ne peut pas recevoir plus de recettes."_s);
-    {
-        sqlite::Statement doublon(db, "SELECT 1 FROM Cuisine WHERE Titre = ?1 LIMIT 1");
-        doublon.lier(1, fiche.titre);
-        if (doublon.etape())
-            return std::nullopt;
-    }
-    sqlite::Statement ajout(db, Insertion);
-    lierFiche(ajout, numero, fiche);
-    ajout.etape();
-    return static_cast<int>(numero);
-}
-
-}  // namespace
 
 std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 {
-    return proteger(chemin_, [&]() -> std::optional<int> {
-        sqlite::Transaction transaction(db_);
-        const std::optional<int> numero = ajouterDans(db_, chemin_, fiche);
-        if (numero)
-            transaction.valider();
-        return numero;
-    });
+    std::int64_t numero = 0;
+    if (!ajouterFiches(db_, chemin_, connue_, denseDepuis_, {fiche}, {}, &numero).ajoutees)
+        return std::nullopt;
+    return static_cast<int>(numero);
 }
 
 ResultatLot BaseRecettes::ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression)
 {
-    return proteger(chemin_, [&] {
-        sqlite::Transaction transaction(db_);
-        ResultatLot resultat;
-        for (std::size_t i = 0; i < fiches.size(); ++i) {
-            if (ajouterDans(db_, chemin_, fiches[i]))
-                ++resultat.ajoutees;
-            else
-                resultat.dejaPresentes.append(fiches[i].titre);
-            if (progression)
-                progression(static_cast<int>(i + 1));
-        }
-        transaction.valider();
-        return resultat;
-    });
+    return ajouterFiches(db_, chemin_, connue_, denseDepuis_, fiches, progression, nullptr);
 }
 
-bool BaseRecettes::modifier(int numero, const Fiche& fiche)
+std::optional<Fiche> BaseRecettes::modifier(int numero, const QString& titre, const Fiche& fiche)
 {
-    return proteger(chemin_, [&] {
+    return proteger(chemin_, [&]() -> std::optional<Fiche> {
+        Ecrire transaction(db_, chemin_, connue_);
+        const auto id = carteVue(db_, numero, titre);
+        if (!id)
+            return std::nullopt;
+        std::optional<Fiche> avant = ficheParId(db_, *id);
         // Bound as for an insertion; the category (?2) is never changed.
-        sqlite::Statement st(db_,
-                             "UPDATE Cuisine SET Titre = ?3, TempPrepa = ?4, TempCuisson = ?5, Difficulte = ?6,"
-                             " Ingrediant = ?7, Preparation = ?8, Vin = ?9"
-                             " WHERE rowid = (SELECT rowid FROM Cuisine WHERE Numero = ?1 ORDER BY rowid LIMIT 1)");
-        lierFiche(st, numero, fiche);
-        st.etape();
-        return db_.modifications() > 0;
+        sqlite::Statement courts(db_, "UPDATE Fiche SET Titre = ?3, TempPrepa = ?4, TempCuisson = ?5, Difficulte = ?6,"
+                                      " Vin = ?7 WHERE Id = ?1");
+        Ecriture::lierCourts(courts, fiche);
+        courts.lier(1, *id);
+        courts.etape();
+        sqlite::Statement longs(db_, "UPDATE Texte SET Ingrediant = ?2, Preparation = ?3 WHERE Id = ?1");
+        longs.lier(1, *id);
+        longs.lier(2, fiche.ingrediant);
+        longs.lier(3, fiche.preparation);
+        longs.etape();
+        transaction.valider();
+        return avant;
     });
 }
 
-std::optional<QString> BaseRecettes::supprimer(int numero)
+std::optional<QString> BaseRecettes::supprimer(int numero, const QString& titre)
 {
     return proteger(chemin_, [&]() -> std::optional<QString> {
-        sqlite::Transaction transaction(db_);
-        std::int64_t ligne = 0;
-        QString titre;
-        {
-            sqlite::Statement st(db_, "SELECT rowid, Titre FROM Cuisine WHERE Numero = ?1 ORDER BY rowid LIMIT 1");
-            st.lier(1, std::int64_t{numero});
-            if (!st.etape())
-                return std::nullopt;
-            ligne = st.entier(0);
-            titre = st.texte(1);
-        }
-        {
-            sqlite::Statement st(db_, "DELETE FROM Cuisine WHERE rowid = ?1");
-            st.lier(1, ligne);
+        Ecrire transaction(db_, chemin_, connue_);
+        const auto id = carteVue(db_, numero, titre);
+        if (!id)
+            return std::nullopt;
+        const bool numerotee = dense(db_, denseDepuis_);
+        for (const char* sql : {"DELETE FROM Ordre WHERE Id = ?1", "DELETE FROM Fiche WHERE Id = ?1",
+                                "DELETE FROM Texte WHERE Id = ?1"}) {
+            sqlite::Statement st(db_, sql);
+            st.lier(1, *id);
             st.etape();
         }
-        // One set-based pass: the new numbers are computed over the whole
-        // table before any row changes; rows already in place are left alone.
-        db_.executer("UPDATE Cuisine SET Numero = ordre.rang"
-                     " FROM (SELECT rowid AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, rowid) AS rang FROM Cuisine) AS ordre"
-                     " WHERE Cuisine.rowid = ordre.ligne AND Cuisine.Numero IS NOT ordre.rang");
+        if (numerotee) {
+            // Table order is Id order: the rows after the deleted one move down by one.
+            sqlite::Statement st(db_, "UPDATE Ordre SET Numero = Numero - 1 WHERE Id > ?1");
+            st.lier(1, *id);
+            st.etape();
+        } else {
+            // One set-based pass: the new numbers are computed before any row
+            // changes; rows already in place are left alone.
+            db_.executer("UPDATE Ordre SET Numero = r.rang"
+                         " FROM (SELECT Id AS ligne, ROW_NUMBER() OVER (ORDER BY Numero, Id) AS rang FROM Ordre) AS r"
+                         " WHERE Ordre.Id = r.ligne AND Ordre.Numero IS NOT r.rang");
+        }
         transaction.valider();
+        denseDepuis_ = versionDonnees(db_);
         return titre;
     });
 }
@@ -596,10 +1019,11 @@ std::optional<QString> BaseRecettes::supprimer(int numero)
 std::vector<LigneTrouvee> BaseRecettes::chercherTitres(const QString& mot)
 {
     return proteger(chemin_, [&] {
-        // The titles are scanned in the Titre index, a small fraction of the
-        // table; only the rows found are read.
-        sqlite::Statement st(db_, "SELECT Numero, Categorie, Titre FROM Cuisine WHERE rowid IN"
-                                  " (SELECT rowid FROM Cuisine WHERE instr(Titre, ?1) > 0) ORDER BY Numero, rowid");
+        // A word found in most titles would make the Titre index fetch each
+        // row one by one; the short-field table is small enough to be read
+        // straight through.
+        sqlite::Statement st(db_, "SELECT o.Numero, f.Categorie, f.Titre FROM Fiche AS f NOT INDEXED"
+                                  " JOIN Ordre AS o ON o.Id = f.Id WHERE instr(f.Titre, ?1) > 0 ORDER BY o.Numero, o.Id");
         st.lier(1, mot);
         std::vector<LigneTrouvee> lignes;
         while (st.etape())
@@ -614,13 +1038,13 @@ std::vector<LigneTrouvee> BaseRecettes::listerParCategories(const QStringList& c
         return {};
     return proteger(chemin_, [&] {
         // The wanted order as a small table of (rank, code), every value bound.
-        std::string sql = "WITH ordre(rang, code) AS (VALUES ";
+        std::string sql = "WITH voulu(rang, code) AS (VALUES ";
         for (qsizetype i = 0; i < codes.size(); ++i) {
             const std::string n = std::to_string(2 * i + 1);
             sql += (i ? ", (?" : "(?") + n + ", ?" + std::to_string(2 * i + 2) + ")";
         }
-        sql += ") SELECT c.Numero, c.Categorie, c.Titre FROM ordre JOIN Cuisine AS c ON c.Categorie = ordre.code"
-               " ORDER BY ordre.rang, c.Numero, c.rowid";
+        sql += ") SELECT o.Numero, f.Categorie, f.Titre FROM voulu JOIN Fiche AS f ON f.Categorie = voulu.code"
+               " JOIN Ordre AS o ON o.Id = f.Id ORDER BY voulu.rang, o.Numero, o.Id";
         sqlite::Statement st(db_, sql.c_str());
         for (qsizetype i = 0; i < codes.size(); ++i) {
             st.lier(static_cast<int>(2 * i + 1), std::int64_t{i});
@@ -636,7 +1060,7 @@ std::vector<LigneTrouvee> BaseRecettes::listerParCategories(const QStringList& c
 std::vector<Fiche> BaseRecettes::toutesLesFiches()
 {
     return proteger(chemin_, [&] {
-        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM Cuisine ORDER BY Numero, rowid");
+        sqlite::Statement st(db_, "SELECT " CARNET_CHAMPS " FROM " CARNET_TABLES " ORDER BY o.Numero, o.Id");
         std::vector<Fiche> fiches;
         while (st.etape())
             fiches.push_back(lireFiche(st));
@@ -647,13 +1071,12 @@ std::vector<Fiche> BaseRecettes::toutesLesFiches()
 void BaseRecettes::importer(const std::vector<Fiche>& fiches)
 {
     proteger(chemin_, [&] {
-        sqlite::Transaction transaction(db_);
-        sqlite::Statement ajout(db_, Insertion);
-        for (const Fiche& f : fiches) {
-            lierFiche(ajout, f.numero, f);
-            ajout.etape();
-            ajout.reinitialiser();
-        }
+        Ecrire transaction(db_, chemin_, connue_);
+        std::int64_t id = prochainId(db_);
+        Ecriture ecriture(db_);
+        for (const Fiche& f : fiches)
+            ecriture.ecrire(id++, f.numero, f);
         transaction.valider();
+        denseDepuis_.reset();
     });
 }

@@ -1,7 +1,11 @@
 #pragma once
-// The recipe base: an SQLite file holding the table Cuisine. Every operation
-// the windows need is one statement or one transaction; results come back in
-// table order (ascending Numero, ties by rowid).
+// The recipe base: an SQLite file. Version 2 keeps each record in three
+// tables sharing an Id (Ordre: the Numero alone, so that a renumbering
+// rewrites only small rows; Fiche: the short fields; Texte: the two long
+// ones) and shows them as the nine fields of the view Cuisine. Every
+// operation the windows need is one statement or one transaction; results
+// come back in table order (ascending Numero, ties by Id, which keeps the
+// order rows were written in).
 
 #include "store/sqlite.h"
 
@@ -74,7 +78,12 @@ public:
 
     // Opens an existing base read-write; never creates one. Throws ErreurBase
     // naming the file and the reason (not a base, no Cuisine, wrong columns,
-    // locked, read-only, corrupt, legacy Access file).
+    // locked, read-only, corrupt, a Numero beyond 32 bits, legacy Access
+    // file). A version-1 base (or another program's SQLite file with a proper
+    // Cuisine) is first converted: a new file is written beside it, checked
+    // field by field, then renamed over it; on any failure it is left as it was.
+    // The whole-file check is skipped when the file is exactly as this
+    // program last left it checked.
     static std::unique_ptr<BaseRecettes> ouvrir(const QString& chemin);
 
     // Writes a new empty base (schema, indexes, application_id, user_version).
@@ -84,7 +93,7 @@ public:
     // Compacts the base file (VACUUM INTO a hidden file beside `temporaire`,
     // never listed as a base), checks the copy, then renames it over `chemin`.
     // A `temporaire` already present makes it fail before the base is
-    // touched. The base must not be open elsewhere.
+    // touched. Writers are kept out from the copy to the rename.
     static void compacter(const QString& chemin, const QString& temporaire);
 
     QString chemin() const { return chemin_; }
@@ -113,13 +122,16 @@ public:
     // Appends each card at the end of table order under the duplicate-title rule of ajouter, all in one transaction (all or nothing); `progression` is called with the number of cards done so far.
     ResultatLot ajouterLot(const std::vector<Fiche>& fiches, const std::function<void(int)>& progression = {});
 
-    // Changes every field but Numero and Categorie of the record `numero`.
-    // False when no record has that number.
-    bool modifier(int numero, const Fiche& fiche);
+    // The card the user saw is the first record (table order) with both
+    // `numero` and the title `titre`; when none is, nothing is written.
 
-    // Deletes the record `numero` and renumbers the whole table 1..N in table
-    // order, in one transaction. Returns the deleted title, or nothing.
-    std::optional<QString> supprimer(int numero);
+    // Changes every field but Numero and Categorie of that card. Returns
+    // what it held before, or nothing.
+    std::optional<Fiche> modifier(int numero, const QString& titre, const Fiche& fiche);
+
+    // Deletes that card and renumbers the whole table 1..N in table order,
+    // in one transaction. Returns the deleted title, or nothing.
+    std::optional<QString> supprimer(int numero, const QString& titre);
 
     // Records whose Titre contains `mot` (case-sensitive; an empty word
     // matches every non-null title), in table order.
@@ -138,10 +150,23 @@ public:
 
     // The 32-bit tag of our bases (PRAGMA application_id) and the schema version.
     static constexpr int kApplicationId = 0x43524E54;  // "CRNT"
-    static constexpr int kVersionSchema = 1;
+    static constexpr int kVersionSchema = 2;
 
 private:
-    BaseRecettes(sqlite::Database db, QString chemin);
+public:
+    // What tells that a file is unchanged: identity, modification time and
+    // the header's change counter.
+    struct Empreinte {
+        std::int64_t appareil = 0, inode = 0, modification = 0, compteur = 0;
+        bool operator==(const Empreinte&) const = default;
+    };
+
+private:
+    explicit BaseRecettes(sqlite::Database db, QString chemin);
     sqlite::Database db_;
     QString chemin_;
+    std::optional<Empreinte> connue_;  // the file as this connection checked it or last wrote it
+    // data_version at which Ordre was last known numbered 1..N in Id order:
+    // still so until another connection writes (this one's own writes keep it).
+    std::optional<std::int64_t> denseDepuis_;
 };

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -82,6 +83,35 @@ void Statement::lier(int index, const QString& texte)
 void Statement::lier(int index, std::int64_t valeur)
 {
     db_.verifier(sqlite3_bind_int64(st_, index, valeur));
+}
+
+void Statement::lierValeur(int index, const Statement& source, int colonne)
+{
+    db_.verifier(sqlite3_bind_value(st_, index, sqlite3_column_value(source.st_, colonne)));
+}
+
+bool Statement::memeValeur(int colonne, const Statement& autre) const
+{
+    const int type = sqlite3_column_type(st_, colonne);
+    if (type != sqlite3_column_type(autre.st_, colonne))
+        return false;
+    switch (type) {
+    case SQLITE_NULL:
+        return true;
+    case SQLITE_INTEGER:
+        return sqlite3_column_int64(st_, colonne) == sqlite3_column_int64(autre.st_, colonne);
+    case SQLITE_FLOAT: {
+        const double a = sqlite3_column_double(st_, colonne);
+        const double b = sqlite3_column_double(autre.st_, colonne);
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    }
+    default: {
+        const void* a = sqlite3_column_blob(st_, colonne);
+        const void* b = sqlite3_column_blob(autre.st_, colonne);
+        const int n = sqlite3_column_bytes(st_, colonne);
+        return n == sqlite3_column_bytes(autre.st_, colonne) && (n == 0 || std::memcmp(a, b, static_cast<size_t>(n)) == 0);
+    }
+    }
 }
 
 bool Statement::etape()

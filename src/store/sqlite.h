@@ -60,6 +60,8 @@ public:
     // Parameters are 1-based, as in SQL.
     void lier(int index, const QString& texte);
     void lier(int index, std::int64_t valeur);
+    // The value of `colonne` in the current row of `source`, type and bytes kept.
+    void lierValeur(int index, const Statement& source, int colonne);
 
     // True when a row is available, false when the statement is done.
     bool etape();
@@ -68,6 +70,8 @@ public:
 
     std::int64_t entier(int colonne) const;
     QString texte(int colonne) const;  // NULL reads as ""
+    // Same storage class and same bytes as `autre` in the same column.
+    bool memeValeur(int colonne, const Statement& autre) const;
 
 private:
     Database& db_;

@@ -188,7 +188,7 @@ TEST_F(Rubrique, unMemeTitreParaitDeuxFoisEtLeClicMontreLePremier)
 {
     KalRubrique* w = ouvrir({complete(u"DES"_s, u"FLAN"_s, u"10 MN"_s), complete(u"DES"_s, u"CREME"_s, u"20 MN"_s)});
     // The store refuses a second title on entry; a change can still make one.
-    ASSERT_TRUE(prog->donnees.BaseDonnees->modifier(2, complete(u"DES"_s, u"FLAN"_s, u"20 MN"_s)));
+    ASSERT_TRUE(prog->donnees.BaseDonnees->modifier(2, u"CREME"_s, complete(u"DES"_s, u"FLAN"_s, u"20 MN"_s)));
     w->Effacer_Click();
     const QStringList l = colonnes(*w->MSFlexGrid1);
     ASSERT_EQ(l.size(), 27);
@@ -265,13 +265,13 @@ TEST_F(Rubrique, leNomDeRubriqueResteQuandLeCodeNEnAPas)
     KalRubrique* w = ouvrir({complete(u"XYZ"_s, u"FLAN"_s, u"5 MN"_s), complete(u"AST"_s, u"CREME"_s, u"6 MN"_s),
                              complete(u"DES"_s, u"CREME BRULEE"_s, u"7 MN"_s)});
     BaseRecettes& base = *prog->donnees.BaseDonnees;
-    ASSERT_TRUE(base.modifier(3, complete(u"DES"_s, u"FLAN"_s, u"7 MN"_s)));
+    ASSERT_TRUE(base.modifier(3, u"CREME BRULEE"_s, complete(u"DES"_s, u"FLAN"_s, u"7 MN"_s)));
     w->Effacer_Click();
     w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, u"FLAN"_s), 1);
     EXPECT_EQ(w->Label1->text(), u"NOUGAT"_s);
     EXPECT_EQ(w->Text2->texte(), u"5 MN"_s);
 
-    ASSERT_TRUE(base.modifier(3, complete(u"DES"_s, u"CREME"_s, u"7 MN"_s)));
+    ASSERT_TRUE(base.modifier(3, u"FLAN"_s, complete(u"DES"_s, u"CREME"_s, u"7 MN"_s)));
     w->Effacer_Click();
     w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, u"CREME"_s), 1);
     EXPECT_EQ(w->Label1->text(), u"ASTUCE"_s);
@@ -285,7 +285,7 @@ TEST_F(Rubrique, unTitreDisparuMontreLeTitreCliqueEtLeResteInchange)
     w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, u"BLANQUETTE"_s), 1);
     w->Effacer_Click();
     const int r = ligneDe(*w->MSFlexGrid1, u"COQUELET"_s);
-    ASSERT_TRUE(prog->donnees.BaseDonnees->supprimer(2).has_value());
+    ASSERT_TRUE(prog->donnees.BaseDonnees->supprimer(2, u"COQUELET"_s).has_value());
     w->MSFlexGrid1->cliquer(r, 1);
     EXPECT_TRUE(enApercu(*w));
     EXPECT_EQ(w->Text1->texte(), u"COQUELET"_s);
@@ -351,7 +351,7 @@ TEST_F(Rubrique, uneBaseIllisibleLeDitEtLaFenetreResteUtilisable)
     // Another program breaks the base under the open window.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(chemin(u"Essai.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE Cuisine RENAME TO Autre", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE Fiche RENAME TO Autre", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
 
     w->MSFlexGrid1->cliquer(21, 1);

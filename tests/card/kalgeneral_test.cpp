@@ -180,7 +180,7 @@ TEST_F(Carte, LeClicSurLaDeuxiemeLigneMontreSaFiche)
     EXPECT_TRUE(k.Image1->estVide());
 
     // Titles in double (only a change can make them): the first is shown, the clicked number kept.
-    base().modifier(3, recette(u"AGN"_s, u"GIGOT"_s, u"second"_s));
+    base().modifier(3, u"EPAULE"_s, recette(u"AGN"_s, u"GIGOT"_s, u"second"_s));
     k.Retour_Click();
     k.MSFlexGrid1->cliquer(2, 1);
     EXPECT_EQ(k.Text5->texte() + u' ' + k.Label9->text(), u"1 oeuf Fiche N° 3 N° 1"_s);
@@ -430,6 +430,32 @@ TEST_F(Carte, UnEchecGardeLaFicheEtEffacerLaSeuleLaisseUneListeVideInerte)
     k.MSFlexGrid1->cliquer(0, 1);
     EXPECT_EQ(etat(k), EtatListe);
     EXPECT_EQ(dialogues->messages.size(), 1);
+}
+
+// Another program deletes an earlier card while one is shown: the numbers
+// move, and the number shown now names another recipe.
+TEST_F(Carte, UneFicheChangeeAilleursNEstNiEcraseeNiEffacee)
+{
+    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s), recette(u"AGN"_s, u"DEUX"_s), recette(u"AGN"_s, u"TROIS"_s),
+                             recette(u"AGN"_s, u"QUATRE"_s), recette(u"AGN"_s, u"CINQ"_s)});
+    ecrireImage(chemin(u"Images/CINQ.JPG"_s), Qt::red, "BMP");
+    const struct {
+        QAction* action;
+        QString ailleurs;
+        QStringList table;
+    } cas[] = {{k.Enregistre, u"UN"_s, {u"1:DEUX"_s, u"2:TROIS"_s, u"3:QUATRE"_s, u"4:CINQ"_s}},
+               {k.Efface, u"DEUX"_s, {u"1:TROIS"_s, u"2:QUATRE"_s, u"3:CINQ"_s}}};
+    for (const auto& c : cas) {
+        k.MSFlexGrid1->cliquer(3, 1);
+        k.Text2->setTexte(u"99 MN"_s);
+        BaseRecettes::ouvrir(chemin(Base))->supprimer(1, c.ailleurs);
+        c.action->trigger();
+        EXPECT_TRUE(dialogues->dernierMessage().contains(u"n'est plus dans la base telle qu'elle était affichée"_s));
+        EXPECT_EQ(table(), c.table);
+        EXPECT_EQ(base().ficheParNumero(3)->tempPrepa, recette(u"AGN"_s, u"X"_s).tempPrepa);
+        EXPECT_EQ(etat(k), EtatListe);
+    }
+    EXPECT_TRUE(QFileInfo::exists(chemin(u"Images/CINQ.JPG"_s)));
 }
 
 // ---- keys and boxes

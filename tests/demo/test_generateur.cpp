@@ -174,7 +174,7 @@ TEST_F(DossierModifie, UneSecondePasseNEcraseRienEtCompleteCeQuiManque)
     int restantes = 0;
     {
         const auto base = BaseRecettes::ouvrir(chemin(u"Cuisine.mdb"_s));
-        ASSERT_TRUE(base->supprimer(1).has_value());
+        ASSERT_TRUE(base->supprimer(1, base->ficheParNumero(1)->titre).has_value());
         restantes = base->compter();
     }
     // Found again whatever the letter case, as the program finds its bases.

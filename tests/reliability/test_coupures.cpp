@@ -173,7 +173,7 @@ TEST_F(Coupures, CompactageTueLaisseLaBaseEntiereEtAucuneAutreBase)
         auto b = BaseRecettes::ouvrir(base);
         b->importer(fiches);
         for (int i = 0; i < 10; ++i)
-            b->supprimer(1);  // free pages for the compaction to drop
+            b->supprimer(1, b->ficheParNumero(1)->titre);  // free pages for the compaction to drop
     }
     const auto reference = BaseRecettes::ouvrir(base)->toutesLesFiches();
     int avancees = 0;

@@ -116,7 +116,7 @@ TEST_F(DisquePlein, CompacterEchoueSansToucherLaBase)
         for (int i = 0; i < 40; ++i)
             b->ajouter(grosse(u"R"_s + QString::number(i), 30000));
         for (int i = 0; i < 5; ++i)
-            b->supprimer(1);
+            b->supprimer(1, b->ficheParNumero(1)->titre);
     }
     Programme& p = programme();
     p.charger(p.kalDepart);

@@ -114,8 +114,8 @@ protected:
             f.ingrediant = u"pommes"_s;
             f.preparation = u"cuire"_s;
             essayer([&] { b->ajouter(f); });
-            essayer([&] { b->modifier(1, f); });
-            essayer([&] { b->supprimer(1); });
+            essayer([&] { b->modifier(1, u"NAVARIN"_s, f); });
+            essayer([&] { b->supprimer(1, u"NAVARIN"_s); });
         });
         essayer([&] { BaseRecettes::compacter(chemin, dossier.filePath(u"temp.MDB"_s)); });
         EXPECT_EQ(appels.load(), 0) << "a function of the schema ran";

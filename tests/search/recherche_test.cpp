@@ -198,7 +198,7 @@ TEST_F(Recherche, DeuxFichesDuMemeTitreMontrentLaPremiere)
 {
     KalRecherche& w = ouvrir({fiche(u"VOL"_s, u"CANARD"_s, u"premier"_s), fiche(u"VOL"_s, u"CANETTE"_s)});
     // Only a change can give two records the same title.
-    ASSERT_TRUE(prog->donnees.BaseDonnees->modifier(2, fiche(u"VOL"_s, u"CANARD"_s, u"second"_s)));
+    ASSERT_TRUE(prog->donnees.BaseDonnees->modifier(2, u"CANETTE"_s, fiche(u"VOL"_s, u"CANARD"_s, u"second"_s)));
     chercher(w, u"CANARD"_s);
     ASSERT_EQ(w.MSFlexGrid1->Rows(), 3);
     w.MSFlexGrid1->cliquer(2, 1);

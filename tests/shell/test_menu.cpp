@@ -199,7 +199,7 @@ TEST_F(Menu, LeCompactageGardeToutOuDitSonEchecEtRouvreLaBase)
     ecrire(chemin(u"temp.MDB"_s), "reste d'une panne");
     KalDepart& m = menuOuvert(u"Fetes.mdb"_s, {fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"DES"_s, u"BAVAROIS"_s),
                                                 fiche(u"DES"_s, u"TARTE"_s)});
-    prog->donnees.BaseDonnees->supprimer(2);
+    prog->donnees.BaseDonnees->supprimer(2, u"BAVAROIS"_s);
     const QByteArray avant = contenu(chemin(u"Fetes.mdb"_s));
     const QString termine = u"Compactage de la Base de Données et Terminée"_s;
 

@@ -116,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{"abimee", {},
                  [](const QString& c) {
                      remplir(c);
+                     BaseRecettes::ouvrir(c)->ajouter(fiche(u"DES"_s, u"NOTEE"_s));  // left sound by the program, then damaged
                      QFile f(c);
                      ASSERT_TRUE(f.open(QIODevice::ReadWrite));
                      f.seek(4096 * 3);
@@ -134,11 +135,22 @@ INSTANTIATE_TEST_SUITE_P(
                         " Difficulte, Ingrediant, Preparation, Vin)"),
                  "n'est pas numérique"},
         CasRefus{"declencheur", {},
-                 parSql("CREATE TABLE Trace (x);"
-                        "CREATE TRIGGER t AFTER UPDATE ON Cuisine BEGIN INSERT INTO Trace VALUES (1); END", true),
+                 parSql("CREATE TABLE Cuisine (Numero INTEGER, Categorie, Titre, TempPrepa, TempCuisson, Difficulte,"
+                        " Ingrediant, Preparation, Vin); CREATE TABLE Trace (x);"
+                        "CREATE TRIGGER t AFTER UPDATE ON Cuisine BEGIN INSERT INTO Trace VALUES (1); END"),
                  "déclencheur"},
+        CasRefus{"declencheur_ajoute", {},
+                 parSql("CREATE TABLE Trace (x);"
+                        "CREATE TRIGGER t AFTER UPDATE ON Ordre BEGIN INSERT INTO Trace VALUES (1); END", true),
+                 "refusée par prudence"},
+        CasRefus{"numero_geant", {},
+                 parSql("INSERT INTO Cuisine (Numero, Titre) VALUES (9223372036854775807, 'X')", true), "dépasse"},
+        CasRefus{"numero_geant_ancien", {},
+                 parSql("CREATE TABLE Cuisine (Numero INTEGER, Categorie, Titre, TempPrepa, TempCuisson, Difficulte,"
+                        " Ingrediant, Preparation, Vin); INSERT INTO Cuisine (Numero) VALUES (1), (4294967296)"),
+                 "dépasse"},
         CasRefus{"jet", QByteArray("\0\1\0\0Standard Jet DB\0", 20) + QByteArray(2028, '\0'), {}, "Microsoft Access"},
-        CasRefus{"version_future", {}, parSql("PRAGMA user_version = 2", true), "version plus récente"}),
+        CasRefus{"version_future", {}, parSql("PRAGMA user_version = 3", true), "version plus récente"}),
     [](const testing::TestParamInfo<CasRefus>& cas) { return std::string(cas.param.nom); });
 
 using Fichier = DossierProgramme;
@@ -173,7 +185,7 @@ TEST_F(Fichier, UneBaseEnCoursDEcritureParUnAutreEstRefusee)
         autre.executer(verrou);
         EXPECT_THAT(refus([&] { BaseRecettes::ouvrir(c); }), HasSubstr("verrouillée par un autre programme"));
         // Nor can a base already open write meanwhile; nothing of it is lost.
-        EXPECT_THROW(base->supprimer(1), ErreurBase) << verrou;
+        EXPECT_THROW(base->supprimer(1, u"A"_s), ErreurBase) << verrou;
         autre.executer("ROLLBACK");
     }
     EXPECT_NO_THROW(BaseRecettes::ouvrir(c));
@@ -211,11 +223,12 @@ TEST_F(Fichier, UneNouvelleBaseEstVideEtComplete)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Neuve.mdb"_s});
     EXPECT_EQ(BaseRecettes::ouvrir(c)->compter(), 0);
     sqlite::Database db(c, SQLITE_OPEN_READONLY);
+    // Any SQLite tool reads the nine fields under the name Cuisine.
     sqlite::Statement st(db, "SELECT (SELECT user_version FROM pragma_user_version),"
-                             " (SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND tbl_name = 'Cuisine')");
+                             " (SELECT count(*) FROM pragma_table_info('Cuisine'))");
     ASSERT_TRUE(st.etape());
-    EXPECT_EQ(st.entier(0), 1);
-    EXPECT_EQ(st.entier(1), 3);
+    EXPECT_EQ(st.entier(0), 2);
+    EXPECT_EQ(st.entier(1), 9);
 
     // A file already there, whatever its case, is never replaced.
     ecrire(chemin(u"GARDE.MDB"_s), "garder");
@@ -225,15 +238,44 @@ TEST_F(Fichier, UneNouvelleBaseEstVideEtComplete)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+TEST_F(Fichier, UneBaseDeVersionUnEstConvertieEnEntierOuLaisseeTelleQuelle)
+{
+    const QString c = chemin(u"Vieille.mdb"_s);
+    executerSql(c, "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT,"
+                   " Difficulte TEXT, Ingrediant TEXT, Preparation TEXT, Vin TEXT);"
+                   "CREATE INDEX Cuisine_Numero ON Cuisine (Numero);"
+                   "PRAGMA application_id = 1129467476; PRAGMA user_version = 1;"
+                   "INSERT INTO Cuisine VALUES (5, 'DES', 'TARTE', '', '?', 'a', 'x', 'y', '?'),"
+                   " (2, 'AGN', 'GIGOT', '1 H', '?', 'b', 'sel', 'rôtir', 'Bordeaux'),"
+                   " (5, 'DES', 'JUMEAU', '', '?', 'a', 'x', 'y', '?'), (9, 'DES', NULL, NULL, '?', 'a', 'x', 'y', '?')");
+    // The new file cannot be written: the base stays as it was.
+    ASSERT_TRUE(QDir().mkdir(chemin(u".Vieille.mdb.conversion"_s)));
+    const QByteArray avant = contenu(c);
+    EXPECT_THAT(refus([&] { BaseRecettes::ouvrir(c); }), HasSubstr("n'a pas pu être mise au format"));
+    EXPECT_EQ(contenu(c), avant);
+    ASSERT_TRUE(QDir().rmdir(chemin(u".Vieille.mdb.conversion"_s)));
+
+    QStringList lues;
+    for (const Fiche& f : BaseRecettes::ouvrir(c)->toutesLesFiches())
+        lues << QString::number(f.numero) + u':' + f.titre + u':' + f.vin;
+    EXPECT_EQ(lues, (QStringList{u"2:GIGOT:Bordeaux"_s, u"5:TARTE:?"_s, u"5:JUMEAU:?"_s, u"9::?"_s}));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Vieille.mdb"_s});
+    EXPECT_EQ(BaseRecettes::reconnaitre(c), FormatFichier::Carnet);
+}
+
 TEST_F(Fichier, LeCompactageGardeToutesLesRecettesSansTemporaire)
 {
     const QString c = chemin(u"Fetes.mdb"_s);
     remplir(c);
-    executerSql(c, "DELETE FROM Cuisine WHERE Numero <= 150");
-    BaseRecettes::ouvrir(c)->supprimer(151);
+    executerSql(c, "DELETE FROM Ordre WHERE Numero <= 150; DELETE FROM Fiche WHERE Id NOT IN (SELECT Id FROM Ordre)");
+    BaseRecettes::ouvrir(c)->supprimer(151, u"T151"_s);
     const qint64 taille = QFileInfo(c).size();
+    auto ailleurs = BaseRecettes::ouvrir(c);
 
     BaseRecettes::compacter(c, chemin(u"temp.MDB"_s));
+
+    // Another copy still holding the old file: its save would be lost with it.
+    EXPECT_THAT(refus([&] { ailleurs->supprimer(1, u"T152"_s); }), HasSubstr("a été remplacée"));
 
     EXPECT_LT(QFileInfo(c).size(), taille);
     auto base = BaseRecettes::ouvrir(c);

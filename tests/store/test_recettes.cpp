@@ -6,16 +6,16 @@ using Recettes = AvecBase;
 TEST_F(Recettes, NumerotationDenseApresSuppression)
 {
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"SEULE"_s)), 1);
-    EXPECT_EQ(base->supprimer(1), u"SEULE"_s);
+    EXPECT_EQ(base->supprimer(1, u"SEULE"_s), u"SEULE"_s);
     EXPECT_EQ(base->compter(), 0);
     for (const QString& t : {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s})
         base->ajouter(fiche(u"AGN"_s, t));
 
-    EXPECT_EQ(base->supprimer(3), u"C"_s);
+    EXPECT_EQ(base->supprimer(3, u"C"_s), u"C"_s);
     EXPECT_EQ(titres(), (std::vector<QString>{u"A"_s, u"B"_s, u"D"_s, u"E"_s}));
     EXPECT_FALSE(base->ficheParNumero(5));
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"F"_s)), 5);
-    EXPECT_FALSE(base->supprimer(42));
+    EXPECT_FALSE(base->supprimer(42, u"F"_s));
     EXPECT_EQ(base->compter(), 5);
 }
 
@@ -27,6 +27,14 @@ TEST_F(Recettes, DoublonRefuseDansToutesLesCategories)
     // The comparison is exact: nothing is trimmed or folded.
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"TARTE "_s)), 2);
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"Tarte"_s)), 3);
+
+    int faites = 0;
+    const ResultatLot lot = base->ajouterLot({fiche(u"DES"_s, u"U"_s), fiche(u"AGN"_s, u"TARTE"_s), fiche(u"DES"_s, u"U"_s)},
+                                             [&](int n) { faites = n; });
+    EXPECT_EQ(lot.ajoutees, 1);
+    EXPECT_EQ(lot.dejaPresentes, (QStringList{u"TARTE"_s, u"U"_s}));
+    EXPECT_EQ(faites, 3);
+    EXPECT_EQ(base->ficheParNumero(4)->titre, u"U"_s);
 }
 
 TEST_F(Recettes, UnLotSAjouteEnEntierOuPasDuTout)
@@ -71,11 +79,19 @@ TEST_F(Recettes, ModifierGardeNumeroEtCategorie)
     base->ajouter(fiche(u"DES"_s, u"B"_s));
     Fiche f = fiche(u"AGN"_s, u"B2"_s);
     f.vin = u"BORDEAUX"_s;
-    EXPECT_TRUE(base->modifier(2, f));
+    EXPECT_TRUE(base->modifier(2, u"B"_s, f));
     const Fiche lue = *base->ficheParNumero(2);
     EXPECT_EQ(lue.titre + u'|' + lue.vin + u'|' + lue.categorie, u"B2|BORDEAUX|DES"_s);
     EXPECT_EQ(base->ficheParNumero(1)->titre, u"A"_s);
-    EXPECT_FALSE(base->modifier(3, f));
+    EXPECT_FALSE(base->modifier(3, u"B2"_s, f));
+
+    // A received base may number two records alike: the title tells them apart.
+    sql("INSERT INTO Cuisine (Numero, Categorie, Titre) VALUES (2, 'DES', 'JUMEAU')");
+    EXPECT_EQ(base->modifier(2, u"JUMEAU"_s, fiche(u"DES"_s, u"J2"_s))->titre, u"JUMEAU"_s);
+    EXPECT_FALSE(base->supprimer(2, u"JUMEAU"_s));
+    EXPECT_EQ(base->supprimer(2, u"J2"_s), u"J2"_s);
+    EXPECT_EQ(titres(), (std::vector<QString>{u"A"_s, u"B2"_s}));
+    EXPECT_EQ(base->ficheParNumero(2)->vin, u"BORDEAUX"_s);
 }
 
 TEST_F(Recettes, CategorieEnOrdreDeTableEtPositions)
@@ -150,7 +166,7 @@ TEST_F(Recettes, NumerosSurTrenteDeuxBits)
         " INSERT INTO Cuisine SELECT i, 'DES', 'T' || i, '', '?', 'A', 'x', 'y', '?' FROM n");
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"DERNIERE"_s)), 40001);
     EXPECT_EQ(base->compter(), 40001);
-    EXPECT_EQ(base->supprimer(1), u"T1"_s);
+    EXPECT_EQ(base->supprimer(1, u"T1"_s), u"T1"_s);
     EXPECT_EQ(base->ficheParNumero(40000)->titre, u"DERNIERE"_s);
     EXPECT_EQ(base->ficheParNumero(32768)->titre, u"T32769"_s);
     EXPECT_EQ(base->ficheAPosition(u"DES"_s, 40000)->numero, 40000);

@@ -63,18 +63,23 @@ int main(int argc, char** argv)
         if (operation == u"modifier"_s) {
             auto base = BaseRecettes::ouvrir(args.at(1));
             const int n = base->compter();
+            std::vector<QString> titres;
+            for (int numero = 0; numero <= n; ++numero)
+                titres.push_back(base->ficheParNumero(numero).value_or(Fiche{}).titre);
             pret();
             for (int k = 1;; ++k) {
                 const int numero = k % n + 1;
-                if (!base->modifier(numero, victime::recette(numero, k)))
+                const Fiche f = victime::recette(numero, k);
+                if (!base->modifier(numero, titres[numero], f))
                     return echec(u"fiche absente"_s);
+                titres[numero] = f.titre;
             }
         }
         if (operation == u"supprimer"_s) {
             auto base = BaseRecettes::ouvrir(args.at(1));
             pret();
             while (base->compter() > 0)
-                base->supprimer(1);
+                base->supprimer(1, base->ficheParNumero(1)->titre);
             return 0;
         }
         if (operation == u"compacter"_s && args.size() == 3) {
