@@ -125,7 +125,7 @@ protected:
 
 // --- The list --------------------------------------------------------------
 
-TEST_F(Rubrique, uneBaseVideMontreEtImprimeLesVingtQuatreRubriquesSansRecette)
+TEST_F(Rubrique, UneBaseVideMontreEtImprimeLesVingtQuatreRubriquesSansRecette)
 {
     KalRubrique* w = ouvrir();
     const Grille& g = *w->MSFlexGrid1;
@@ -150,7 +150,7 @@ TEST_F(Rubrique, uneBaseVideMontreEtImprimeLesVingtQuatreRubriquesSansRecette)
     EXPECT_TRUE(enListe(*w));
 }
 
-TEST_F(Rubrique, lesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
+TEST_F(Rubrique, LesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
 {
     KalRubrique* w = ouvrir({fiche(u"VEA"_s, u"ROTI DE VEAU"_s), fiche(u"POU"_s, u"POULET BASQUAISE"_s),
                              fiche(u"POU"_s, u"POULET AU CITRON"_s), fiche(u"VEA"_s, u"BLANQUETTE"_s),
@@ -171,7 +171,7 @@ TEST_F(Rubrique, lesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
     EXPECT_TRUE(colonnes(*w->MSFlexGrid1).contains(u"|COQUELET"_s));
 }
 
-TEST_F(Rubrique, lesCodesHorsDeLaListeNeSontNiListesNiComptes)
+TEST_F(Rubrique, LesCodesHorsDeLaListeNeSontNiListesNiComptes)
 {
     KalRubrique* w = ouvrir({fiche(u"BEU"_s, u"BEURRE D'ESCARGOT"_s), fiche(u"VER"_s, u"VERRINE AVOCAT"_s),
                              fiche(u"XYZ"_s, u"MYSTERE"_s), fiche(u"pou"_s, u"POULE MINUSCULE"_s),
@@ -184,7 +184,7 @@ TEST_F(Rubrique, lesCodesHorsDeLaListeNeSontNiListesNiComptes)
     EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  1"_s);
 }
 
-TEST_F(Rubrique, unMemeTitreParaitDeuxFoisEtLeClicMontreLePremier)
+TEST_F(Rubrique, UnMemeTitreParaitDeuxFoisEtLeClicMontreLePremier)
 {
     KalRubrique* w = ouvrir({complete(u"DES"_s, u"FLAN"_s, u"10 MN"_s), complete(u"DES"_s, u"CREME"_s, u"20 MN"_s)});
     // The store refuses a second title on entry; a change can still make one.
@@ -197,7 +197,7 @@ TEST_F(Rubrique, unMemeTitreParaitDeuxFoisEtLeClicMontreLePremier)
     EXPECT_EQ(w->Text2->texte(), u"10 MN"_s);
 }
 
-TEST_F(Rubrique, uneBaseDeTrenteDeuxMilleRecettesSeListeEntiere)
+TEST_F(Rubrique, UneBaseDeTrenteDeuxMilleRecettesSeListeEntiere)
 {
     Programme& p = programme();
     creerBase(u"Grande.mdb"_s);
@@ -224,7 +224,7 @@ TEST_F(Rubrique, uneBaseDeTrenteDeuxMilleRecettesSeListeEntiere)
 
 // --- The preview -----------------------------------------------------------
 
-TEST_F(Rubrique, unClicSurUneRecetteMontreSonApercuParLeTitre)
+TEST_F(Rubrique, UnClicSurUneRecetteMontreSonApercuParLeTitre)
 {
     KalRubrique* w = ouvrir({complete(u"POU"_s, u"POULET BASQUAISE"_s, u"15 MN"_s),
                              complete(u"VEA"_s, u"BLANQUETTE"_s, u"30 MN"_s)});
@@ -241,7 +241,7 @@ TEST_F(Rubrique, unClicSurUneRecetteMontreSonApercuParLeTitre)
     EXPECT_NE(w->Text4->text(), u"JJ"_s);  // shown as pictograms
 }
 
-TEST_F(Rubrique, lesEnTetesEtLesCasesVidesNeChangentRien)
+TEST_F(Rubrique, LesEnTetesEtLesCasesVidesNeChangentRien)
 {
     Fiche sansTitre = fiche(u"AGN"_s, QString());
     KalRubrique* w = ouvrir({sansTitre, fiche(u"DES"_s, u"TARTE"_s)});
@@ -259,7 +259,7 @@ TEST_F(Rubrique, lesEnTetesEtLesCasesVidesNeChangentRien)
     EXPECT_EQ(w->Text1->texte(), QString());
 }
 
-TEST_F(Rubrique, leNomDeRubriqueResteQuandLeCodeNEnAPas)
+TEST_F(Rubrique, LeNomDeRubriqueResteQuandLeCodeNEnAPas)
 {
     // The first FLAN in table order has a code without a name.
     KalRubrique* w = ouvrir({complete(u"XYZ"_s, u"FLAN"_s, u"5 MN"_s), complete(u"AST"_s, u"CREME"_s, u"6 MN"_s),
@@ -278,7 +278,7 @@ TEST_F(Rubrique, leNomDeRubriqueResteQuandLeCodeNEnAPas)
     EXPECT_EQ(w->Text2->texte(), u"6 MN"_s);
 }
 
-TEST_F(Rubrique, unTitreDisparuMontreLeTitreCliqueEtLeResteInchange)
+TEST_F(Rubrique, UnTitreDisparuMontreLeTitreCliqueEtLeResteInchange)
 {
     KalRubrique* w = ouvrir({complete(u"VEA"_s, u"BLANQUETTE"_s, u"30 MN"_s),
                              complete(u"POU"_s, u"COQUELET"_s, u"15 MN"_s)});
@@ -295,7 +295,7 @@ TEST_F(Rubrique, unTitreDisparuMontreLeTitreCliqueEtLeResteInchange)
     EXPECT_TRUE(dialogues->messages.isEmpty());
 }
 
-TEST_F(Rubrique, laPhotographieOuLImageDAttenteSAffiche)
+TEST_F(Rubrique, LaPhotographieOuLImageDAttenteSAffiche)
 {
     ASSERT_TRUE(QDir().mkpath(chemin(u"Images"_s)));
     image(chemin(u"Images/PAS.jpg"_s), Qt::blue, "JPG");
@@ -325,7 +325,7 @@ TEST_F(Rubrique, laPhotographieOuLImageDAttenteSAffiche)
     EXPECT_TRUE(w->Image1->estVide());
 }
 
-TEST_F(Rubrique, autreRecetteReconstruitLaListeEtRetourFerme)
+TEST_F(Rubrique, AutreRecetteReconstruitLaListeEtRetourFerme)
 {
     KalRubrique* w = ouvrir({fiche(u"POU"_s, u"COQUELET"_s)});
     w->MSFlexGrid1->cliquer(21, 1);
@@ -345,7 +345,7 @@ TEST_F(Rubrique, autreRecetteReconstruitLaListeEtRetourFerme)
     EXPECT_TRUE(garde.isNull());
 }
 
-TEST_F(Rubrique, uneBaseIllisibleLeDitEtLaFenetreResteUtilisable)
+TEST_F(Rubrique, UneBaseIllisibleLeDitEtLaFenetreResteUtilisable)
 {
     KalRubrique* w = ouvrir({fiche(u"POU"_s, u"COQUELET"_s)});
     // Another program breaks the base under the open window.
@@ -379,7 +379,7 @@ QList<QStringList> pagesImprimees(const FausseImprimante& imp)
     return pages;
 }
 
-TEST_F(Rubrique, lesPagesDeLaListeImprimeeSontDe54LignesSansPageVide)
+TEST_F(Rubrique, LesPagesDeLaListeImprimeeSontDe54LignesSansPageVide)
 {
     // 107 rows end on a page break: no empty page follows.
     KalRubrique* w = ouvrir(reparties(83));
@@ -412,7 +412,7 @@ TEST_F(Rubrique, lesPagesDeLaListeImprimeeSontDe54LignesSansPageVide)
     EXPECT_TRUE(dialogues->messages.isEmpty());
 }
 
-TEST_F(Rubrique, lePdfDeCentSeptLignesADeuxPages)
+TEST_F(Rubrique, LePdfDeCentSeptLignesADeuxPages)
 {
     KalRubrique* w = ouvrir(reparties(83), true);
     const Grille& g = *w->MSFlexGrid1;
