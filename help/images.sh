@@ -26,6 +26,7 @@ aide 3-apercu apercu-recherche
 aide 3-question question-impression
 aide 4-liste liste-recettes
 aide 5-sauvegarde sauvegarde
+aide 7-import importation
 mkdir -p "$racine/docs"
 for p in 1-menu-ouvert:menu 2-fiche:fiche 3-recherche:recherche; do
     convert "$photos/${p%%:*}.png" "${fenetre[@]}" -strip "$racine/docs/${p##*:}.png"

@@ -165,7 +165,7 @@ TEST_F(Rubrique, LesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
     // A record without a number: an empty cell, not "0".
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(chemin(u"Essai.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "UPDATE Ordre SET Numero = NULL WHERE Id = (SELECT Id FROM Fiche WHERE Titre = 'COQUELET')",
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE Ordre SET Numero = NULL WHERE Id = (SELECT Id FROM Fiche WHERE Titre = 'COQUELET')",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(db);
