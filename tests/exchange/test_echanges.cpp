@@ -77,6 +77,15 @@ TEST(LectureMealMaster, StylesEncodagesEtColonnes)
     }
 }
 
+// The first category the program knows decides the card's, not the last.
+TEST(LectureMealMaster, LaPremiereCategorieConnueDecide)
+{
+    RecetteLue r;
+    r.titre = u"Ragoût"_s;
+    r.categories = {u"Misc"_s, u"Lamb"_s, u"Chicken"_s};
+    EXPECT_EQ(versFiche(r, u"PLA"_s).categorie, u"AGN"_s);
+}
+
 TEST(LectureJsonLd, GrapheSectionsListesEtDurees)
 {
     const struct {
