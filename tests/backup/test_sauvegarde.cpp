@@ -121,7 +121,7 @@ TEST_F(Sauvegarde, CopieLesFichiersDuProgrammeEtLesPhotosDansUnDossierADeuxNivea
         EXPECT_EQ(prog->donnees.BaseDonnees, nullptr);
         vus.append(u"%1 %2/%3"_s.arg(k->Frame1->title()).arg(k->ProgressBar1->value()).arg(k->ProgressBar1->maximum()));
     };
-    k->Text1->setTexte(destination);
+    k->Text1->setTexte(u"  "_s + destination + u"  "_s);  // blanks around are no part of it
     k->Sauve_Click();
     EXPECT_EQ(vus, (QStringList{u"AGNEAU.txt 0/6"_s, u"Autre.MDB 1/6"_s, u"Base.kal 2/6"_s, u"lettre.LET 3/6"_s,
                                 u"Recettes.mdb 4/6"_s, u"Sauve.kal 5/6"_s, u"PAS.jpg 0/2"_s, u"TARTE.jpg 1/2"_s}));
@@ -147,16 +147,6 @@ TEST_F(Sauvegarde, CopieLesFichiersDuProgrammeEtLesPhotosDansUnDossierADeuxNivea
     EXPECT_TRUE(!k->Label1->isHidden() && k->Frame1->isHidden());
     EXPECT_TRUE(!k->Sauve->isVisible() && !k->Restor->isVisible() && k->Qite->isVisible());
     EXPECT_EQ(fichesOuvertes(), 2);
-}
-
-TEST_F(Sauvegarde, LesBlancsAutourDuDossierSontIgnoresEtLeMarqueurNoteLeDossierUtilise)
-{
-    KalSauvegarde* k = sauver(u"  "_s + destination + u"  "_s);
-    EXPECT_EQ(k->Text1->texte(), u"C'EST FINI"_s);
-    EXPECT_TRUE(QFileInfo::exists(destination + u"/Recettes.mdb"_s));
-    const QStringList l = lignes(contenu(chemin(u"Sauve.kal"_s)));
-    ASSERT_EQ(l.size(), 4);
-    EXPECT_EQ(l[1] + l[2], destination);
 
     // The next opening proposes that folder again.
     prog->decharger(prog->kalSauvegarde);
@@ -166,40 +156,36 @@ TEST_F(Sauvegarde, LesBlancsAutourDuDossierSontIgnoresEtLeMarqueurNoteLeDossierU
     EXPECT_EQ(k->Dir1->Path(), destination);
 }
 
-TEST_F(Sauvegarde, SeulsLeDossierEtSonParentSontCrees)
-{
-    const QString profond = ailleurs.path() + u"/A/B/C"_s;
-    KalSauvegarde* k = ouvrir();
-    const QByteArray premier = contenu(chemin(u"Sauve.kal"_s));
-    k->Text1->setTexte(profond);
-    k->Sauve_Click();
-    EXPECT_FALSE(QFileInfo::exists(ailleurs.path() + u"/A"_s));
-    ASSERT_EQ(dialogues->messages.size(), 1);
-    EXPECT_TRUE(dialogues->dernierMessage().contains(QDir::toNativeSeparators(profond)));
-    EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), premier);
-    EXPECT_NE(k->Text1->texte(), u"C'EST FINI"_s);
-    EXPECT_TRUE(k->Sauve->isVisible());  // back to choosing, the window usable
-    EXPECT_EQ(fichesOuvertes(), 2);
-}
-
 TEST_F(Sauvegarde, RefuseUnDossierQuiNEstPasUnCheminCompletOuQuiEstDansLeProgramme)
 {
     KalSauvegarde* k = ouvrir();
     const QByteArray marqueur = contenu(chemin(u"Sauve.kal"_s));
+    // Only the folder and its parent are made: a deeper one is refused too.
+    const QString profond = ailleurs.path() + u"/A/B/C"_s;
     for (const QString& texte : {u""_s, u"   "_s, u"SAUVE/CARNET"_s, u"C'EST FINI"_s, u"D:\\SAUVE"_s, dossier.path(),
                                  dossier.path() + u"/Images/copie"_s, dossier.path() + u"/../"_s +
-                                     QFileInfo(dossier.path()).fileName() + u"/x"_s}) {
+                                     QFileInfo(dossier.path()).fileName() + u"/x"_s, profond}) {
+        SCOPED_TRACE(texte.toStdString());
         dialogues->messages.clear();
         k->Text1->setTexte(texte);
         k->Sauve_Click();
-        EXPECT_EQ(dialogues->messages.size(), 1) << texte.toStdString();
-        EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), marqueur) << texte.toStdString();
-        EXPECT_TRUE(k->Sauve->isVisible()) << texte.toStdString();
-        EXPECT_EQ(fichesOuvertes(), 2) << texte.toStdString();
+        EXPECT_EQ(dialogues->messages.size(), 1);
+        EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), marqueur);
+        EXPECT_TRUE(k->Sauve->isVisible());
     }
+    EXPECT_TRUE(dialogues->dernierMessage().contains(QDir::toNativeSeparators(profond)));
+    EXPECT_FALSE(QFileInfo::exists(ailleurs.path() + u"/A"_s));
+    EXPECT_EQ(fichesOuvertes(), 2);
     EXPECT_FALSE(QFileInfo::exists(chemin(u"Images/copie"_s)));
     EXPECT_FALSE(QFileInfo::exists(chemin(u"x"_s)));
     EXPECT_EQ(espion->blocs, 0);
+
+    // A sibling whose name only begins as the program folder's is elsewhere.
+    const QString voisin = dossier.path() + u"2"_s;
+    k->Text1->setTexte(voisin);
+    k->Sauve_Click();
+    EXPECT_EQ(k->Text1->texte(), u"C'EST FINI"_s);
+    QDir(voisin).removeRecursively();
 }
 
 TEST_F(Sauvegarde, SansDossierImagesLaSauvegardeEstDiteIncomplete)
@@ -347,58 +333,37 @@ TEST(Copieur, CopieVersUnAutreSystemeDeFichiers)
 
 // ---- the marker ---------------------------------------------------------------
 
-TEST_F(Sauvegarde, PremiereOuvertureSansMarqueurProposeLaRacine)
+TEST_F(Sauvegarde, SansMarqueurUtilisableLaPremiereSauvegardeProposeLaRacine)
 {
-    KalSauvegarde* k = ouvrir();
-    EXPECT_EQ(k->Label2->text(), u"PREMIERE SAUVEGARDE 06/12/2026"_s);
-    EXPECT_EQ(k->Text1->texte(), u"/"_s);
-    EXPECT_EQ(k->Drive1->Drive(), u"/"_s);
-    EXPECT_EQ(k->Dir1->Path(), u"/"_s);
-    EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), (u"06/12/2026\r\n/\r\n\r\n"_s + dossier.path() + u"\r\n"_s).toUtf8());
-    EXPECT_TRUE(k->Label1->isHidden());
-    EXPECT_TRUE(k->Frame1->isHidden());
-    EXPECT_TRUE(k->Sauve->isVisible());
-    EXPECT_TRUE(k->Restor->isVisible());
-    EXPECT_TRUE(k->isVisible());
-}
-
-TEST_F(Sauvegarde, UnMarqueurInutilisableEstRemisAZero)
-{
-    for (const QByteArray& octets : {QByteArray("05/03/2014\r\nD:\\\r\nSAUVE\\CARNET\r\nC:\\CARNET\r\n"),  // Windows
+    for (const QByteArray& octets : {QByteArray(),                                                        // none
+                                     QByteArray("05/03/2014\r\nD:\\\r\nSAUVE\\CARNET\r\nC:\\CARNET\r\n"),  // Windows
                                      QByteArray("05/03/2014\r\n/\r\n"),                                  // short
                                      QByteArray("05/03/2014\r\n/\0\r\n\r\n/x\r\n", 22)}) {               // binary
-        ecrire(chemin(u"Sauve.kal"_s), octets);
+        SCOPED_TRACE(octets.toStdString());
+        if (!octets.isEmpty())
+            ecrire(chemin(u"Sauve.kal"_s), octets);
         KalSauvegarde* k = ouvrir();
-        EXPECT_EQ(k->Label2->text(), u"PREMIERE SAUVEGARDE 06/12/2026"_s) << octets.toStdString();
-        EXPECT_EQ(k->Text1->texte(), u"/"_s);
-        EXPECT_EQ(lignes(contenu(chemin(u"Sauve.kal"_s))),
-                  (QStringList{u"06/12/2026"_s, u"/"_s, u""_s, dossier.path()}));
+        EXPECT_EQ(k->Label2->text(), u"PREMIERE SAUVEGARDE 06/12/2026"_s);
+        EXPECT_EQ(k->Text1->texte() + k->Drive1->Drive() + k->Dir1->Path(), u"///"_s);
+        EXPECT_EQ(contenu(chemin(u"Sauve.kal"_s)), (u"06/12/2026\r\n/\r\n\r\n"_s + dossier.path() + u"\r\n"_s).toUtf8());
+        EXPECT_TRUE(k->Label1->isHidden() && k->Frame1->isHidden() && k->Sauve->isVisible() && k->Restor->isVisible());
         prog->decharger(prog->kalSauvegarde);
     }
 }
 
-TEST(Marqueur, FormeEtLectureSurLaRacine)
-{
-    const Marqueur m{u"05/03/2014"_s, u"/"_s, QString(), u"/opt/carnet"_s};
-    const QByteArray octets = formaterMarqueur(m);
-    EXPECT_EQ(octets, QByteArray("05/03/2014\r\n/\r\n\r\n/opt/carnet\r\n"));
-    const std::optional<Marqueur> lu = lireMarqueur(octets);
-    ASSERT_TRUE(lu.has_value());
-    EXPECT_EQ(lu->lecteur, u"/"_s);
-    EXPECT_EQ(lu->repertoire, u""_s);
-    EXPECT_EQ(lu->dossierProgramme, u"/opt/carnet"_s);
-}
-
 TEST(Marqueur, AccentsEnWindows1252EtCheminsHorsDe1252EnUtf8)
 {
+    const Marqueur racine{u"05/03/2014"_s, u"/"_s, QString(), u"/opt/carnet"_s};
+    EXPECT_EQ(formaterMarqueur(racine), QByteArray("05/03/2014\r\n/\r\n\r\n/opt/carnet\r\n"));
     const Marqueur accents{u"05/03/2014"_s, u"/media/clé/"_s, u"Été"_s, u"/opt/carnet"_s};
-    const QByteArray octets = formaterMarqueur(accents);
-    EXPECT_TRUE(octets.contains("/media/cl\xe9/"));
-    EXPECT_EQ(lireMarqueur(octets)->lecteur, u"/media/clé/"_s);
-    EXPECT_EQ(lireMarqueur(octets)->repertoire, u"Été"_s);
-
+    EXPECT_TRUE(formaterMarqueur(accents).contains("/media/cl\xe9/"));
     const Marqueur grec{u"05/03/2014"_s, u"/"_s, u"συνταγές"_s, u"/opt/carnet"_s};
-    EXPECT_EQ(lireMarqueur(formaterMarqueur(grec))->repertoire, u"συνταγές"_s);
+    for (const Marqueur& m : {racine, accents, grec}) {
+        const std::optional<Marqueur> lu = lireMarqueur(formaterMarqueur(m));
+        ASSERT_TRUE(lu.has_value());
+        EXPECT_EQ(QStringList({lu->date, lu->lecteur, lu->repertoire, lu->dossierProgramme}),
+                  QStringList({m.date, m.lecteur, m.repertoire, m.dossierProgramme}));
+    }
 
     // Written by hand on Linux: LF alone, no line 4.
     const std::optional<Marqueur> lf = lireMarqueur("01/01/2020\n/\nSAUVE\n");

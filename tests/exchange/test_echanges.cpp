@@ -77,6 +77,18 @@ TEST(LectureMealMaster, StylesEncodagesEtColonnes)
     }
 }
 
+// The first category the program knows decides the card's, not the last;
+// a line break or a tab in a one-line field becomes a blank.
+TEST(LectureMealMaster, LaPremiereCategorieConnueDecideEtUnChampTientSurUneLigne)
+{
+    RecetteLue r;
+    r.titre = u"Ragoût\r\nde\tmouton"_s;
+    r.categories = {u"Misc"_s, u"Lamb"_s, u"Chicken"_s};
+    const Fiche f = versFiche(r, u"PLA"_s);
+    EXPECT_EQ(f.categorie, u"AGN"_s);
+    EXPECT_EQ(f.titre, u"RAGOÛT  DE MOUTON"_s);
+}
+
 TEST(LectureJsonLd, GrapheSectionsListesEtDurees)
 {
     const struct {

@@ -102,97 +102,62 @@ protected:
     std::mt19937 alea_;
 };
 
-TEST_F(Coupures, AjoutTueGardeChaqueRecetteEntiere)
+// Adding, changing and deleting killed at random: every record is one whole
+// version of one recipe, the recipes a run of consecutive ones (none lost,
+// none out of order), and adding only grows the table, deleting only shrinks it.
+TEST_F(Coupures, UneEcritureTueeLaisseUnEtatEntierDeLaBase)
 {
-    creerBase(u"Base.mdb"_s);
-    const QString base = chemin(u"Base.mdb"_s);
-    std::size_t avant = 0;
-    int avancees = 0;
-    for (int k = 0; k < kCoupures; ++k) {
-        const int delai = tuer({u"ajouter"_s, base}, 40000);
-        SCOPED_TRACE(contexte(k, delai));
-        const auto fiches = relire(base);
-        ASSERT_GE(fiches.size(), avant) << "a saved recipe was lost";
-        for (std::size_t i = 0; i < fiches.size(); ++i)
-            ASSERT_TRUE(memeFiche(fiches[i], victime::recette(static_cast<int>(i) + 1, 0))) << "record " << i << " mixed";
-        ASSERT_EQ(basesListees(dossier.path()), QStringList{u"Base.mdb"_s});
-        avancees += fiches.size() > avant;
-        avant = fiches.size();
-    }
-    bilan("ajouter", avancees, kCoupures - avancees);
-}
-
-TEST_F(Coupures, ModificationTueeLaisseLAncienneOuLaNouvelleFiche)
-{
-    constexpr int kFiches = 12;
-    creerBase(u"Base.mdb"_s);
-    const QString base = chemin(u"Base.mdb"_s);
-    {
-        std::vector<Fiche> fiches;
-        for (int i = 1; i <= kFiches; ++i) {
-            fiches.push_back(victime::recette(i, 0));
-            fiches.back().numero = i;
-        }
-        BaseRecettes::ouvrir(base)->importer(fiches);
-    }
-    QByteArray avant = empreinte(base);
-    int avancees = 0;
-    const QRegularExpression version(u"^R(\\d+) V(\\d+)$"_s);
-    for (int k = 0; k < kCoupures; ++k) {
-        const int delai = tuer({u"modifier"_s, base}, 40000);
-        SCOPED_TRACE(contexte(k, delai));
-        const auto fiches = relire(base);
-        ASSERT_EQ(fiches.size(), std::size_t{kFiches});
-        for (const Fiche& f : fiches) {
-            const auto m = version.match(f.tempPrepa);
-            ASSERT_TRUE(m.hasMatch()) << f.tempPrepa.toStdString();
-            ASSERT_EQ(m.captured(1).toInt(), f.numero);
-            ASSERT_TRUE(memeFiche(f, victime::recette(f.numero, m.captured(2).toInt())))
-                << "record " << f.numero << " mixes two versions";
-        }
-        ASSERT_EQ(basesListees(dossier.path()), QStringList{u"Base.mdb"_s});
-        const QByteArray apres = empreinte(base);
-        avancees += apres != avant;
-        avant = apres;
-    }
-    bilan("modifier", avancees, kCoupures - avancees);
-}
-
-TEST_F(Coupures, SuppressionTueeNeLaissePasDeDemiRenumerotation)
-{
-    constexpr int kFiches = 60;
-    const QString base = chemin(u"Base.mdb"_s);
-    const auto remplir = [&] {
-        QFile::remove(base);
-        BaseRecettes::creer(base);
-        std::vector<Fiche> fiches;
-        for (int i = 1; i <= kFiches; ++i) {
-            fiches.push_back(victime::recette(i, 0));
-            fiches.back().numero = i;
-        }
-        BaseRecettes::ouvrir(base)->importer(fiches);
+    struct Cas {
+        const char* operation;
+        int fiches;  // in the base before the first kill
+        int sens;    // of the count: +1, 0 or -1
     };
-    remplir();
-    std::size_t avant = kFiches;
-    int avancees = 0;
-    for (int k = 0; k < kCoupures; ++k) {
-        const int delai = tuer({u"supprimer"_s, base}, 60000);
-        SCOPED_TRACE(contexte(k, delai));
-        const auto fiches = relire(base);
-        ASSERT_LE(fiches.size(), avant);
-        // The survivors are the last ones, in order, renumbered from 1.
-        const int premier = kFiches - static_cast<int>(fiches.size()) + 1;
-        for (std::size_t i = 0; i < fiches.size(); ++i)
-            ASSERT_TRUE(memeFiche(fiches[i], victime::recette(premier + static_cast<int>(i), 0))) << "record " << i;
-        ASSERT_EQ(basesListees(dossier.path()), QStringList{u"Base.mdb"_s});
-        avancees += fiches.size() < avant;
-        avant = fiches.size();
-        if (avant < 10) {
-            remplir();
-            avant = kFiches;
+    const QString base = chemin(u"Base.mdb"_s);
+    const QRegularExpression version(u"^R(\\d+) V(\\d+)$"_s);
+    for (const Cas& c : {Cas{"ajouter", 0, +1}, Cas{"modifier", 12, 0}, Cas{"supprimer", 60, -1}}) {
+        SCOPED_TRACE(c.operation);
+        journaux_ = 0;
+        const auto remplir = [&] {
+            QFile::remove(base);
+            BaseRecettes::creer(base);
+            std::vector<Fiche> fiches;
+            for (int i = 1; i <= c.fiches; ++i) {
+                fiches.push_back(victime::recette(i, 0));
+                fiches.back().numero = i;
+            }
+            BaseRecettes::ouvrir(base)->importer(fiches);
+        };
+        remplir();
+        int avant = c.fiches;
+        int avancees = 0;
+        QByteArray empreinteAvant = empreinte(base);
+        for (int k = 0; k < kCoupures; ++k) {
+            const int delai = tuer({QString::fromLatin1(c.operation), base}, 60000);
+            SCOPED_TRACE(contexte(k, delai));
+            const auto fiches = relire(base);
+            const int nombre = static_cast<int>(fiches.size());
+            int premier = c.sens < 0 ? c.fiches - nombre + 1 : 1;
+            for (const Fiche& f : fiches) {
+                const auto m = version.match(f.tempPrepa);
+                ASSERT_TRUE(m.hasMatch()) << f.tempPrepa.toStdString();
+                ASSERT_EQ(m.captured(1).toInt(), premier++) << "a recipe lost or out of order";
+                ASSERT_TRUE(memeFiche(f, victime::recette(m.captured(1).toInt(), m.captured(2).toInt())))
+                    << "record " << f.numero << " mixes two writes";
+            }
+            ASSERT_TRUE(c.sens == 0 ? nombre == avant : (nombre - avant) * c.sens >= 0) << nombre << " after " << avant;
+            ASSERT_EQ(basesListees(dossier.path()), QStringList{u"Base.mdb"_s});
+            const QByteArray apres = empreinte(base);
+            avancees += apres != empreinteAvant;
+            empreinteAvant = apres;
+            avant = nombre;
+            if (c.sens < 0 && avant < 10) {
+                remplir();
+                avant = c.fiches;
+                empreinteAvant = empreinte(base);
+            }
         }
+        bilan(c.operation, avancees, kCoupures - avancees);
     }
-    bilan("supprimer", avancees, kCoupures - avancees);
 }
 
 TEST_F(Coupures, CompactageTueLaisseLaBaseEntiereEtAucuneAutreBase)

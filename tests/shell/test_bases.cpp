@@ -59,38 +59,33 @@ TEST_F(Creation, LeNomEstNettoyeEtLaBaseCreeeDepuisLeModele)
     EXPECT_EQ(prog->kalDepart->File1->List(0), u"GÂTEAUX.MDB"_s);
 }
 
-TEST_F(Creation, UnNomExistantEstRefuseQuelleQueSoitLaCasse)
-{
-    creerBase(u"Tartes.mdb"_s);
-    KalCreer& c = creation();
-    taper(c, u"tartes"_s);
-    EXPECT_EQ(dialogues->dernierMessage(), u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s);
-    EXPECT_EQ(c.Text1->texte(), QString());
-    EXPECT_TRUE(prog->kalCreer);
-    EXPECT_FALSE(prog->kalDepart);
-    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"Tartes.mdb"_s}));
-}
-
-// Names that are no file of the folder are refused, the cursor back in the box; Enter is OK.
-TEST_F(Creation, UnNomVideOuQuiSortiraitDuDossierEstRefuseEtEntreeFaitOK)
+// Names that are no file of the folder, or a base's in any letter case, are
+// refused, the cursor back in the box; Enter is OK.
+TEST_F(Creation, UnNomVideExistantOuQuiSortiraitDuDossierEstRefuseEtEntreeFaitOK)
 {
     QDir(dossier.path()).mkdir(u"sous"_s);
+    creerBase(u"Tartes.mdb"_s);
     KalCreer& c = creation();
     for (const QString& nom :
-         {QString(), u"   "_s, u".cache"_s, u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s}) {
+         {QString(), u"   "_s, u".cache"_s, u"sous/piege"_s, u"dos\\sier"_s, u"a:b"_s, u"quoi?"_s, u"tartes"_s}) {
+        SCOPED_TRACE(nom.toStdString());
         dialogues->messages.clear();
         taper(c, nom);
-        ASSERT_EQ(dialogues->messages.size(), 1) << nom.toStdString();
+        ASSERT_EQ(dialogues->messages.size(), 1);
         const bool vide = nom.trimmed().isEmpty() || nom.startsWith(u'.');
-        EXPECT_TRUE(dialogues->dernierMessage().contains(vide ? u"DONNEZ UN NOM"_s : u"NOM DE FICHIER"_s));
+        const bool existe = nom == u"tartes"_s;
+        EXPECT_TRUE(dialogues->dernierMessage().contains(existe ? u"CETTE BASE EXISTE CHOISIR UN AUTRE NOM"_s
+                                                         : vide ? u"DONNEZ UN NOM"_s : u"NOM DE FICHIER"_s));
         EXPECT_EQ(c.focusWidget(), c.Text1);
+        EXPECT_TRUE(prog->kalCreer && !prog->kalDepart);
     }
-    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s}));
+    EXPECT_EQ(c.Text1->texte(), QString());  // an existing name is cleared
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"Tartes.mdb"_s}));
     EXPECT_TRUE(QDir(chemin(u"sous"_s)).isEmpty());
     c.Text1->clear();
     QTest::keyClicks(c.Text1, u"neuve"_s);
     QTest::keyClick(c.Text1, Qt::Key_Return);
-    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"NEUVE.MDB"_s}));
+    EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"NEUVE.MDB"_s, u"Tartes.mdb"_s}));
 }
 
 TEST_F(Creation, SansModeleLaFenetreResteEtRienNApparait)

@@ -17,7 +17,7 @@ int couleursDistinctes(const QImage& image)
     return static_cast<int>(vues.size());
 }
 
-TEST(Images, leLogoSurLeVertDuMenuEtLePaysage)
+TEST(Images, LeLogoSurLeVertDuMenuEtLePaysage)
 {
     const QImage logo = logoCarnet();
     ASSERT_EQ(logo.size(), QSize(261, 251));

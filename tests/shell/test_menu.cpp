@@ -22,7 +22,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -193,28 +192,6 @@ TEST_F(Menu, OuvrirMontreLeNomLeNombreEtToutLeMenu)
     m.Change->trigger();
     choisir(m, u"Fetes.MDB"_s);
     EXPECT_EQ(m.Label2->text(), u"Nombre de Recettes  2"_s);
-}
-
-TEST_F(Menu, UnFichierRefuseLaisseLaListeEtLeFichierIntacts)
-{
-    QByteArray hasard(4096, '\0');
-    QRandomGenerator graine(7);
-    for (char& c : hasard)
-        c = static_cast<char>(graine.bounded(256));
-    ecrire(chemin(u"abime.mdb"_s), hasard);
-    creerBase(u"bonne.mdb"_s);
-    KalDepart& m = menu();
-    choisir(m, u"abime.mdb"_s);
-    ASSERT_EQ(dialogues->messages.size(), 1);
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"abime.mdb"_s)) << dialogues->dernierMessage().toStdString();
-    EXPECT_FALSE(m.File1->isHidden());
-    EXPECT_TRUE(entreesBase(m, false));
-    EXPECT_FALSE(prog->donnees.BaseDonnees);
-    EXPECT_EQ(contenu(chemin(u"abime.mdb"_s)), hasard);
-
-    choisir(m, u"bonne.mdb"_s);
-    EXPECT_EQ(dialogues->messages.size(), 1);
-    EXPECT_TRUE(m.File1->isHidden());
 }
 
 TEST_F(Menu, LeCompactageGardeToutOuDitSonEchecEtRouvreLaBase)

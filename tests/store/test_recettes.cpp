@@ -79,9 +79,11 @@ TEST_F(Recettes, ModifierGardeNumeroEtCategorie)
     base->ajouter(fiche(u"DES"_s, u"B"_s));
     Fiche f = fiche(u"AGN"_s, u"B2"_s);
     f.vin = u"BORDEAUX"_s;
+    f.tempCuisson = u"1 H"_s;
     EXPECT_TRUE(base->modifier(2, u"B"_s, f));
     const Fiche lue = *base->ficheParNumero(2);
-    EXPECT_EQ(lue.titre + u'|' + lue.vin + u'|' + lue.categorie, u"B2|BORDEAUX|DES"_s);
+    EXPECT_EQ(QStringList({lue.titre, lue.tempPrepa, lue.tempCuisson, lue.vin, lue.categorie}),
+              QStringList({u"B2"_s, u"10 MN"_s, u"1 H"_s, u"BORDEAUX"_s, u"DES"_s}));
     EXPECT_EQ(base->ficheParNumero(1)->titre, u"A"_s);
     EXPECT_FALSE(base->modifier(3, u"B2"_s, f));
 

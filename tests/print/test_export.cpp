@@ -102,18 +102,6 @@ TEST_F(Export, LaPreparationEstCoupeeEtCeQui1252NeTientPasDevientPointDInterroga
     EXPECT_EQ(l.at(15), blancs(9) + "pppp fin\r");
 }
 
-TEST_F(Export, LeFichierResteDansLeDossier)
-{
-    ASSERT_EQ(exporter(recette(u"../DEHORS"_s)), std::nullopt);
-    ASSERT_EQ(exporter(recette(u"A/B"_s)), std::nullopt);
-    EXPECT_TRUE(QFile::exists(chemin(u".._DEHORS.txt"_s)));
-    EXPECT_TRUE(QFile::exists(chemin(u"A_B.txt"_s)));
-    EXPECT_FALSE(QFile::exists(chemin(u"../DEHORS.txt"_s)));
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-    // The first line still shows the title as typed.
-    EXPECT_TRUE(lignesDe(u"A_B.txt"_s).at(0).endsWith("A/B\r"));
-}
-
 TEST_F(Export, UnFichierImpossibleAEcrireDonneUnMessage)
 {
     ASSERT_TRUE(QDir(dossier.path()).mkdir(u"BLOQUE.txt"_s));

@@ -6,11 +6,13 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -203,6 +205,32 @@ TEST_F(ImpressionPdf, UnePageCommenceeParLImprimanteCompteSesPropresLignes)
     EXPECT_EQ(page[1].count(u"Ligne"_s), 60);
     EXPECT_TRUE(page[2].endsWith(u"Bon Appétit"_s));
     EXPECT_EQ(page.join(u' ').count(u"Ligne"_s), 130);
+}
+
+// The line that would cross the bottom of the printable area begins the next page.
+TEST_F(ImpressionPdf, AucuneLigneNeDescendSousLaZoneImprimable)
+{
+    Imprimante& imp = programme(true).imprimante();
+    imp.nommerDocument(u"LIGNES"_s);
+    imp.setTaillePolice(12);
+    for (int i = 0; i < 200; ++i)
+        imp.imprimerLigne({{10, u"Ligne"_s}});
+    const ResultatImpression r = imp.finDocument();
+    ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setOutputFormat(QPrinter::PdfFormat);
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    const double bas = a4.pageLayout().paintRect(QPageLayout::Point).bottom();
+    // Word boxes in points from the top of the page.
+    const QString boites = lancer(u"pdftotext"_s, {u"-bbox"_s, r.fichierPdf, u"-"_s}).value_or(QString());
+    double plusBas = 0;
+    int mots = 0;
+    for (const auto& m : QRegularExpression(u"yMax=\"([0-9.]+)\""_s).globalMatch(boites)) {
+        plusBas = std::max(plusBas, m.captured(1).toDouble());
+        ++mots;
+    }
+    EXPECT_EQ(mots, 200);
+    EXPECT_LE(plusBas, bas + 0.5);
 }
 
 TEST_F(ImpressionPdf, LExportCoupeAvecLaPoliceDeLaDerniereImpression)

@@ -494,7 +494,7 @@ TEST_F(Carte, LaDifficulteMontreLesPictogrammesEtGardeLesLettres)
 
 // ---- the print question
 
-class Question : public Carte {
+class QuestionFiche : public Carte {
 protected:
     KalGeneral& poser()
     {
@@ -512,7 +512,7 @@ protected:
     }
 };
 
-TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
+TEST_F(QuestionFiche, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
 {
     KalGeneral& k = poser();
     EXPECT_EQ(etat(k), u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs:3 Image1 Label9 Text8"_s);
@@ -543,7 +543,7 @@ TEST_F(Question, IImprimeLaFicheMontreeEtAnnonceUnPdfOuUnEchec)
     }
 }
 
-TEST_F(Question, TouteAutreReponseEcritLeFichierTexte)
+TEST_F(QuestionFiche, TouteAutreReponseEcritLeFichierTexte)
 {
     for (const QString& reponse : {u"t"_s, QString(), u"it"_s, u" i"_s}) {
         SCOPED_TRACE(reponse.toStdString());
