@@ -552,7 +552,7 @@ def parcours_sauvegarde(c, etat):
     menu_pret(c, "Cuisine")
 
     # A long backup: "Quitter" is heard during the copy, which stops.
-    longues = [os.path.join(c.dossier, "Images", "LONGUE %04d.jpg" % i) for i in range(4000)]
+    longues = [os.path.join(c.dossier, "Images", "LONGUE %05d.jpg" % i) for i in range(12000)]
     for nom in longues:
         open(nom, "wb").write(b"x" * 2048)
     c.menu("KalDepart", "Menu", "Sauvegarde")
