@@ -560,7 +560,9 @@ def parcours_sauvegarde(c, etat):
     c.commande("KalSauvegarde", "Sauvegarde")
     c.commande("KalSauvegarde", "Quitter")
     repondre(c, c.message("LA SAUVEGARDE A ETE INTERROMPUE"), "OK")
-    if os.listdir(os.path.join(etat["dehors"], "LONGUE", "Images")):
+    # Stopped before the photographs, their folder may not even exist.
+    copiees = os.path.join(etat["dehors"], "LONGUE", "Images")
+    if os.path.isdir(copiees) and os.listdir(copiees):
         raise Echec("the interrupted backup put photographs in place")
     for nom in longues:
         os.remove(nom)
