@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "memoire.h"
 
 #include "doubles.h"
 
@@ -32,7 +33,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <unistd.h>
@@ -41,22 +41,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Peak resident memory since the last reset, in MiB.
-double picMo()
-{
-    std::ifstream statut("/proc/self/status");
-    std::string ligne;
-    while (std::getline(statut, ligne))
-        if (ligne.rfind("VmHWM:", 0) == 0)
-            return std::stod(ligne.substr(6)) / 1024.0;
-    return 0;
-}
-
-void remettrePic()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 // A bare SQLite connection for the floors.
 class Connexion {

@@ -4,6 +4,7 @@
 //
 //   carnet-bench-import [--recettes=5000] [Google Benchmark options]
 
+#include "../memoire.h"
 #include "exchange/lecture.h"
 #include "platform/encodage.h"
 #include "store/baserecettes.h"
@@ -18,27 +19,10 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <string>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-double picMo()
-{
-    std::ifstream statut("/proc/self/status");
-    std::string ligne;
-    while (std::getline(statut, ligne))
-        if (ligne.rfind("VmHWM:", 0) == 0)
-            return std::stod(ligne.substr(6)) / 1024.0;
-    return 0;
-}
-
-void remettrePic()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 // A MealMaster file as recipe archives hold them: 5 to 20 ingredients (a
 // third of the recipes in two columns), 3 to 8 paragraphs of directions
