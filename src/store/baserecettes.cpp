@@ -233,6 +233,17 @@ void supprimerTemporaire(const QString& chemin)
     QFile::remove(chemin + u"-journal"_s);
 }
 
+// Puts a finished copy (`copie` names it in the message) over the base: the
+// base's modes, the copy on disk, then the rename and the folder synced.
+void mettreEnPlace(const QString& travail, const QString& chemin, const QString& copie)
+{
+    QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
+    if (!synchroniser(travail, O_RDONLY))
+        throw ErreurBase(copie + u" n'a pas pu être écrite sur le disque."_s);
+    if (const std::optional<QString> raison = remplacerParTemporaire(travail, chemin))
+        throw ErreurBase(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
+}
+
 bool existe(const QString& chemin)
 {
     const QFileInfo info(chemin);
@@ -590,18 +601,13 @@ void ecrireConversion(sqlite::Database& source, const QString& travail)
 // keeps out writers, whose records would go into the file being replaced.
 void convertir(sqlite::Database& source, const QString& chemin)
 {
-    const QString cible = chemin;  // links are refused before any conversion
-    const QFileInfo info(cible);
+    const QFileInfo info(chemin);
     const QString travail = info.absoluteDir().filePath(u"."_s + info.fileName() + u".conversion"_s);
     supprimerTemporaire(travail);
     try {
         sqlite::Transaction verrou(source, sqlite::Transaction::Mode::Immediate);
         ecrireConversion(source, travail);
-        QFile::setPermissions(travail, QFile::permissions(cible));  // keep the base's modes; not worth failing over
-        if (!synchroniser(travail, O_RDONLY))
-            throw ErreurBase(u"La base convertie n'a pas pu être écrite sur le disque."_s);
-        if (const std::optional<QString> raison = remplacerParTemporaire(travail, cible))
-            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
+        mettreEnPlace(travail, chemin, u"La base convertie"_s);
     } catch (const std::exception& e) {
         supprimerTemporaire(travail);
         const auto* base = dynamic_cast<const ErreurBase*>(&e);
@@ -846,11 +852,7 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
         }
         if (ouvrir(travail)->compter() != nombre)
             throw ErreurBase(u"La copie compactée ne contient pas toutes les recettes."_s);
-        QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
-        if (!synchroniser(travail, O_RDONLY))
-            throw ErreurBase(u"La copie compactée n'a pas pu être écrite sur le disque."_s);
-        if (const std::optional<QString> raison = remplacerParTemporaire(travail, chemin))
-            throw ErreurBase(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
+        mettreEnPlace(travail, chemin, u"La copie compactée"_s);
     } catch (const sqlite::Erreur& e) {
         supprimerTemporaire(travail);
         throw ErreurBase(echec + messageMoteur(e, chemin));
