@@ -222,7 +222,6 @@ void KalGeneral::afficherFiche(const Fiche& f)
     Text6->setTexte(f.preparation);
     Text7->setTexte(f.vin);
 
-    titreAffiche_ = f.titre;
     prog.donnees.CheminPhoto = cheminPhoto(prog.dossierProgramme(), Text1->texte());
     if (QFileInfo(prog.donnees.CheminPhoto).isFile()) {
         // Its own file, even unreadable: it follows a change of title.
@@ -367,7 +366,6 @@ void KalGeneral::Creer_Click()
     montrerChamps(true);
     viderChamps();
     sienne_ = false;
-    titreAffiche_.clear();
     retenirChamps();
     Text1->setFocus();
 }
@@ -442,7 +440,7 @@ bool KalGeneral::photoAEcrire() const
     if (photoChoisie())
         return true;
     return sienne_
-           && QString::compare(nomFichierSur(titreAffiche_), nomFichierSur(Text1->texte()),
+           && QString::compare(nomFichierSur(TitreFiche), nomFichierSur(Text1->texte()),
                                Qt::CaseInsensitive)
                   != 0;
 }
@@ -463,7 +461,7 @@ bool KalGeneral::ecrirePhoto()
                       .arg(QDir::toNativeSeparators(chemin), *echec));
         return false;
     }
-    const QString ancienne = cheminPhoto(dossier, titreAffiche_);
+    const QString ancienne = cheminPhoto(dossier, TitreFiche);
     if (!QFileInfo(ancienne).isFile())
         return true;  // gone meanwhile: nothing to carry
     std::error_code erreur;

@@ -110,8 +110,7 @@ private:
 
     bool photoChoisie() const;
 
-    bool sienne_ = false;   // the card shown has its own photograph file
-    QString titreAffiche_;  // the title the card had in the base
+    bool sienne_ = false;   // the card shown (TitreFiche) has its own photograph file
     QStringList champsAffiches_;
     qint64 imageAffichee_ = 0;  // the picture shown with the card
 };
