@@ -112,7 +112,7 @@ void ecrire(const QString& chemin, const QByteArray& octets)
 {
     QFile f(chemin);
     if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
-        throw ErreurBase(u"Écriture impossible de "_s + chemin);
+        throw Echec(u"Écriture impossible de "_s + chemin);
 }
 
 }  // namespace

@@ -40,14 +40,14 @@ public:
             const auto ouverte = BaseRecettes::ouvrir(partiel);
             for (const RecetteDemo& r : recettes) {
                 if (!ouverte->ajouter(fiche(r))) {
-                    throw ErreurBase(u"La recette %1 figure deux fois dans la base %2."_s
+                    throw Echec(u"La recette %1 figure deux fois dans la base %2."_s
                                          .arg(QString::fromUtf8(r.titre), nom));
                 }
             }
         }
         if (!QFile::rename(partiel, chemin)) {
             QFile::remove(partiel);
-            throw ErreurBase(u"Impossible de créer la base %1."_s.arg(QDir::toNativeSeparators(chemin)));
+            throw Echec(u"Impossible de créer la base %1."_s.arg(QDir::toNativeSeparators(chemin)));
         }
         noter(chemin);
     }
@@ -100,7 +100,7 @@ private:
 
     [[noreturn]] static void echec(const QString& chemin, const QString& raison)
     {
-        throw ErreurBase(u"Impossible d'écrire le fichier %1 : %2"_s.arg(QDir::toNativeSeparators(chemin), raison));
+        throw Echec(u"Impossible d'écrire le fichier %1 : %2"_s.arg(QDir::toNativeSeparators(chemin), raison));
     }
 
     static Fiche fiche(const RecetteDemo& r)
@@ -129,7 +129,7 @@ QStringList genererDossierDemo(const QString& dossier, const OptionsDemo& option
 {
     const QDir racine(dossier);
     if (!racine.mkpath(u"Images"_s)) {
-        throw ErreurBase(u"Impossible de créer le dossier %1."_s
+        throw Echec(u"Impossible de créer le dossier %1."_s
                              .arg(QDir::toNativeSeparators(racine.filePath(u"Images"_s))));
     }
     Generateur g(dossier);

@@ -13,7 +13,7 @@ struct OptionsDemo {
 // Fills `dossier` (created if needed) with a demo program folder. A file that
 // exists already, in any letter case, is left as it is: the user's data is
 // never overwritten, only missing files are added. Returns the files written,
-// relative to `dossier`, with '/' separators. Throws ErreurBase, with a French
+// relative to `dossier`, with '/' separators. Throws Echec, with a French
 // message naming the file, when a file cannot be written; files written
 // before stay, and a base is never left half filled. Needs a QGuiApplication.
 QStringList genererDossierDemo(const QString& dossier, const OptionsDemo& options = {});

@@ -18,7 +18,7 @@ int main(int argc, char** argv)
         try {
             BaseRecettes::creer(app.arguments().at(2));
             return 0;
-        } catch (const ErreurBase& e) {
+        } catch (const Echec& e) {
             QTextStream(stderr) << e.message() << '\n';
             return 1;
         }
@@ -37,7 +37,7 @@ int main(int argc, char** argv)
                 sortie << nom << '\n';
             }
             return 0;
-        } catch (const ErreurBase& e) {
+        } catch (const Echec& e) {
             QTextStream(stderr) << e.message() << '\n';
             return 1;
         }

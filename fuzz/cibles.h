@@ -68,7 +68,7 @@ inline bool marqueur(const QByteArray& octets)
 }
 
 // Any bytes as a .mdb file: opened as the main menu does and, when it opens,
-// read, searched, written and compacted. Only ErreurBase may come out.
+// read, searched, written and compacted. Only Echec may come out.
 inline bool base(const QByteArray& octets)
 {
     static QTemporaryDir dossier;
@@ -99,7 +99,7 @@ inline bool base(const QByteArray& octets)
             b->supprimer(1, premiere->titre);
         b.reset();
         BaseRecettes::compacter(chemin, temporaire);
-    } catch (const ErreurBase&) {
+    } catch (const Echec&) {
     }
     return true;
 }
@@ -110,7 +110,7 @@ inline bool import(const QByteArray& flux)
     try {
         for (const LigneAccess& l : analyserFluxImport(flux))
             versFiche(l);
-    } catch (const ErreurBase&) {
+    } catch (const Echec&) {
     }
     return true;
 }

@@ -90,7 +90,7 @@ bool FenetreKal::essayer(const std::function<void()>& action)
     try {
         action();
         return true;
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         prog.dialogues().message(this, e.message());
         return false;
     }

@@ -444,7 +444,7 @@ void KalSauvegarde::rouvrirBase()
         return;
     try {
         prog.donnees.BaseDonnees = BaseRecettes::ouvrir(prog.donnees.NomBase);
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         prog.dialogues().message(this, e.message());
     }
 }

@@ -523,7 +523,7 @@ void KalGeneral::Enregistre_Click()
             }
         }
         ancienne = b->modifier(NumeroFiche, TitreFiche, nouvelle);
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         prog.dialogues().message(this, e.message());
         return;
     }

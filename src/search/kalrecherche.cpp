@@ -144,7 +144,7 @@ void KalRecherche::Text7_KeyPress(int& KeyAscii)
     if (BaseRecettes* base = prog.donnees.BaseDonnees.get()) {
         try {
             trouvees = base->chercherTitres(mot);
-        } catch (const ErreurBase& e) {
+        } catch (const Echec& e) {
             erreur = e.message();
         }
     }

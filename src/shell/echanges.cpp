@@ -130,7 +130,7 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
             if (n % pas == 0 || n == static_cast<int>(fiches.size()))
                 progression.setValue(n);
         });
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         d.message(fenetre, e.message() + u"\nL'import est annulé : aucune recette n'a été ajoutée."_s);
         return false;
     }
@@ -197,7 +197,7 @@ void exporterRecettes(Programme& prog, QWidget* fenetre)
             const QString code = QString::fromLatin1(CatalogueCategories().at(static_cast<std::size_t>(choix - 1)).code);
             std::erase_if(fiches, [&](const Fiche& f) { return f.categorie != code; });
         }
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         d.message(fenetre, e.message());
         return;
     }

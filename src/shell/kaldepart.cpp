@@ -201,7 +201,7 @@ bool KalDepart::convertirAccess(const QString& nom)
         }();
         prog.dialogues().message(this, u"La base « %1 » a été convertie. L'original est gardé sous le nom « %2 »."_s.arg(nom, original));
         return true;
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         prog.dialogues().message(this, e.message());
         return false;
     }

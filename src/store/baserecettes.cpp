@@ -21,8 +21,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-ErreurBase::ErreurBase(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-
 namespace {
 
 constexpr std::array<const char*, 9> kChamps = {"Numero", "Categorie", "Titre", "TempPrepa", "TempCuisson",
@@ -113,7 +111,7 @@ auto proteger(const QString& chemin, F&& operation) -> decltype(operation())
     try {
         return operation();
     } catch (const sqlite::Erreur& e) {
-        throw ErreurBase(messageMoteur(e, chemin));
+        throw Echec(messageMoteur(e, chemin));
     }
 }
 
@@ -239,9 +237,9 @@ void mettreEnPlace(const QString& travail, const QString& chemin, const QString&
 {
     QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
     if (!synchroniser(travail, O_RDONLY))
-        throw ErreurBase(copie + u" n'a pas pu être écrite sur le disque."_s);
+        throw Echec(copie + u" n'a pas pu être écrite sur le disque."_s);
     if (const std::optional<QString> raison = remplacerParTemporaire(travail, chemin))
-        throw ErreurBase(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
+        throw Echec(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
 }
 
 bool existe(const QString& chemin)
@@ -338,9 +336,9 @@ public:
     {
         avant_ = empreinte(db_, chemin_);
         if (connu_ && (!avant_ || avant_->inode != connu_->inode || avant_->appareil != connu_->appareil))
-            throw ErreurBase(u"La base "_s + guillemets(nom(chemin_)) +
-                             u" a été remplacée sur le disque depuis son ouverture (compactage ou restauration par un autre"
-                             u" programme) : rien n'a été enregistré. Choisissez-la de nouveau dans le menu principal."_s);
+            throw Echec(u"La base "_s + guillemets(nom(chemin_)) +
+                        u" a été remplacée sur le disque depuis son ouverture (compactage ou restauration par un autre"
+                        u" programme) : rien n'a été enregistré. Choisissez-la de nouveau dans le menu principal."_s);
     }
     void valider()
     {
@@ -406,8 +404,8 @@ void verifierSchema(sqlite::Database& db, const QString& chemin)
         return schema(modele);
     }();
     if (schema(db) != attendu)
-        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) +
-                         u" ne contient pas exactement les tables de ce programme : elle est refusée par prudence."_s);
+        throw Echec(u"La base "_s + guillemets(nom(chemin)) +
+                    u" ne contient pas exactement les tables de ce programme : elle est refusée par prudence."_s);
 }
 
 // Numbers are 32-bit: the next number of a larger one would overflow.
@@ -418,8 +416,8 @@ void verifierNumeros(sqlite::Database& db, const QString& chemin, const char* ta
                             " AND (Numero > 2147483647 OR Numero < -2147483648) LIMIT 1";
     sqlite::Statement st(db, sql.c_str());
     if (st.etape())
-        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) + u" contient une recette numérotée "_s + st.texte(0) +
-                         u" : ce numéro dépasse ceux que le programme sait compter (jusqu'à 2147483647). Elle n'est pas ouverte."_s);
+        throw Echec(u"La base "_s + guillemets(nom(chemin)) + u" contient une recette numérotée "_s + st.texte(0) +
+                    u" : ce numéro dépasse ceux que le programme sait compter (jusqu'à 2147483647). Elle n'est pas ouverte."_s);
 }
 
 enum class Forme { Actuelle, AConvertir };
@@ -430,12 +428,12 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
     const QString f = guillemets(nom(chemin));
 
     if (sqlite3_db_readonly(db.get(), "main") == 1)
-        throw ErreurBase(u"La base "_s + f + u" est en lecture seule : les recettes ne peuvent pas y être enregistrées."_s);
+        throw Echec(u"La base "_s + f + u" est en lecture seule : les recettes ne peuvent pas y être enregistrées."_s);
     const QString dossier = QFileInfo(chemin).absolutePath();
     // AT_EACCESS: the effective identity, the one the journal will be created with.
     if (::faccessat(AT_FDCWD, QFile::encodeName(dossier).constData(), W_OK, AT_EACCESS) != 0)
-        throw ErreurBase(u"La base "_s + f +
-                         u" est en lecture seule : son dossier n'accepte pas l'écriture, les recettes ne pourraient pas y être enregistrées."_s);
+        throw Echec(u"La base "_s + f +
+                    u" est en lecture seule : son dossier n'accepte pas l'écriture, les recettes ne pourraient pas y être enregistrées."_s);
 
     std::int64_t version = 0;
     bool notre = false;
@@ -447,7 +445,7 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
         v.etape();
         version = v.entier(0);
         if (notre && version > BaseRecettes::kVersionSchema)
-            throw ErreurBase(u"La base "_s + f + u" a été créée par une version plus récente du programme."_s);
+            throw Echec(u"La base "_s + f + u" a été créée par une version plus récente du programme."_s);
     }
     const Forme forme = notre && version == BaseRecettes::kVersionSchema ? Forme::Actuelle : Forme::AConvertir;
     bool dejaNotee = false;
@@ -461,7 +459,7 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
     if (!dejaNotee) {
         lireSequentiellement(db);
         if (!integre(db))
-            throw ErreurBase(u"La base "_s + f + u" est endommagée."_s);
+            throw Echec(u"La base "_s + f + u" est endommagée."_s);
     }
     if (forme == Forme::Actuelle) {
         verifierNumeros(db, chemin, "Ordre");
@@ -471,14 +469,14 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
                                  "SELECT type, sql FROM sqlite_schema"
                                  " WHERE name = 'Cuisine' COLLATE NOCASE AND type IN ('table', 'view')");
             if (!st.etape())
-                throw ErreurBase(u"Le fichier "_s + f + u" ne contient pas la table Cuisine : ce n'est pas une base de recettes."_s);
+                throw Echec(u"Le fichier "_s + f + u" ne contient pas la table Cuisine : ce n'est pas une base de recettes."_s);
             if (st.texte(0) != u"table"_s || st.texte(1).trimmed().startsWith(u"CREATE VIRTUAL"_s, Qt::CaseInsensitive))
-                throw ErreurBase(u"Dans le fichier "_s + f + u", Cuisine n'est pas une table ordinaire : ce n'est pas une base de recettes."_s);
+                throw Echec(u"Dans le fichier "_s + f + u", Cuisine n'est pas une table ordinaire : ce n'est pas une base de recettes."_s);
         }
         {
             sqlite::Statement st(db, "SELECT 1 FROM sqlite_schema WHERE type = 'trigger' AND tbl_name = 'Cuisine' COLLATE NOCASE");
             if (st.etape())
-                throw ErreurBase(u"La base "_s + f + u" porte un déclencheur sur la table Cuisine : elle est refusée par prudence."_s);
+                throw Echec(u"La base "_s + f + u" porte un déclencheur sur la table Cuisine : elle est refusée par prudence."_s);
         }
         {
             sqlite::Statement st(db, "SELECT name, type FROM pragma_table_info('Cuisine')");
@@ -491,17 +489,17 @@ Forme verifierBase(sqlite::Database& db, const QString& chemin)
             }
             for (const char* champ : kChamps) {
                 if (!noms.contains(QLatin1StringView(champ), Qt::CaseInsensitive))
-                    throw ErreurBase(u"Dans la base "_s + f + u", la table Cuisine n'a pas la colonne "_s +
-                                     QLatin1StringView(champ) + u"."_s);
+                    throw Echec(u"Dans la base "_s + f + u", la table Cuisine n'a pas la colonne "_s +
+                                QLatin1StringView(champ) + u"."_s);
             }
             // Table order is numeric: a text Numero would sort 10 before 2.
             if (affiniteTexte(typeNumero))
-                throw ErreurBase(u"Dans la base "_s + f + u", la colonne Numero de la table Cuisine n'est pas numérique."_s);
+                throw Echec(u"Dans la base "_s + f + u", la colonne Numero de la table Cuisine n'est pas numérique."_s);
         }
         try {
             sqlite::Statement st(db, "SELECT rowid, " CARNET_NEUF " FROM Cuisine LIMIT 0");
         } catch (const sqlite::Erreur&) {
-            throw ErreurBase(u"Dans la base "_s + f + u", la table Cuisine n'a pas la forme attendue."_s);
+            throw Echec(u"Dans la base "_s + f + u", la table Cuisine n'a pas la forme attendue."_s);
         }
         verifierNumeros(db, chemin, "Cuisine");
     }
@@ -546,7 +544,7 @@ void ecrireConversion(sqlite::Database& source, const QString& travail)
     {
         QFile vide(travail);
         if (!vide.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw ErreurBase(vide.errorString() + u"."_s);
+            throw Echec(vide.errorString() + u"."_s);
     }
     {
         sqlite::Database copie(travail, SQLITE_OPEN_READWRITE);
@@ -581,18 +579,18 @@ void ecrireConversion(sqlite::Database& source, const QString& travail)
     configurer(copie);
     verifierSchema(copie, travail);
     if (!integre(copie))
-        throw ErreurBase(u"La base convertie est endommagée."_s);
+        throw Echec(u"La base convertie est endommagée."_s);
     sqlite::Statement avant(source, kLectureVersion1);
     sqlite::Statement apres(copie, "SELECT " CARNET_NEUF " FROM Cuisine");
     for (;;) {
         const bool a = avant.etape();
         if (a != apres.etape())
-            throw ErreurBase(u"La base convertie ne contient pas toutes les recettes."_s);
+            throw Echec(u"La base convertie ne contient pas toutes les recettes."_s);
         if (!a)
             break;
         for (int c = 0; c < 9; ++c)
             if (!avant.memeValeur(c, apres))
-                throw ErreurBase(u"La base convertie ne correspond pas à l'originale."_s);
+                throw Echec(u"La base convertie ne correspond pas à l'originale."_s);
     }
 }
 
@@ -610,11 +608,11 @@ void convertir(sqlite::Database& source, const QString& chemin)
         mettreEnPlace(travail, chemin, u"La base convertie"_s);
     } catch (const std::exception& e) {
         supprimerTemporaire(travail);
-        const auto* base = dynamic_cast<const ErreurBase*>(&e);
+        const auto* base = dynamic_cast<const Echec*>(&e);
         const auto* moteur = dynamic_cast<const sqlite::Erreur*>(&e);
-        throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) +
-                         u" n'a pas pu être mise au format de cette version du programme ; elle n'a pas été modifiée.\n"_s +
-                         (base ? base->message() : moteur ? messageMoteur(*moteur, travail) : QString::fromUtf8(e.what())));
+        throw Echec(u"La base "_s + guillemets(nom(chemin)) +
+                    u" n'a pas pu être mise au format de cette version du programme ; elle n'a pas été modifiée.\n"_s +
+                    (base ? base->message() : moteur ? messageMoteur(*moteur, travail) : QString::fromUtf8(e.what())));
     }
 }
 
@@ -680,7 +678,7 @@ ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, std::opti
                 resultat.dejaPresentes << f.titre;
             } else {
                 if (numero > INT_MAX)
-                    throw ErreurBase(u"La base "_s + guillemets(nom(chemin)) + u" ne peut pas recevoir plus de recettes."_s);
+                    throw Echec(u"La base "_s + guillemets(nom(chemin)) + u" ne peut pas recevoir plus de recettes."_s);
                 if (dernier)
                     *dernier = numero;
                 ecriture.ecrire(id++, numero++, f);
@@ -734,31 +732,31 @@ std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
     // The engine writes through a link (its journal beside the target), out
     // of the folder the program lists, backs up and compacts: refused.
     if (QFileInfo(chemin).isSymLink())
-        throw ErreurBase(u"Le fichier "_s + f +
-                         u" est un lien symbolique : il n'est pas ouvert, car les recettes seraient écrites ailleurs."
-                         u" Placez la base elle-même dans le dossier du programme."_s);
+        throw Echec(u"Le fichier "_s + f +
+                    u" est un lien symbolique : il n'est pas ouvert, car les recettes seraient écrites ailleurs."
+                    u" Placez la base elle-même dans le dossier du programme."_s);
     // Checked without blocking before the engine opens it by name: a FIFO
     // would hold the program forever.
     if (const std::optional<QString> erreur = verifierFichierRegulier(chemin); erreur && QFileInfo::exists(chemin))
-        throw ErreurBase(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + *erreur + u"."_s);
+        throw Echec(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + *erreur + u"."_s);
     // The engine reads a journal left beside the base the same way.
     for (const QString& suffixe : {u"-journal"_s, u"-wal"_s}) {
         const QFileInfo journal(chemin + suffixe);
         if (journal.isSymLink() || (journal.exists() && !journal.isFile()))
-            throw ErreurBase(u"Le fichier "_s + guillemets(journal.fileName()) +
-                             u", à côté de la base, n'est pas un fichier ordinaire : la base n'est pas ouverte."_s);
+            throw Echec(u"Le fichier "_s + guillemets(journal.fileName()) +
+                        u", à côté de la base, n'est pas un fichier ordinaire : la base n'est pas ouverte."_s);
     }
     switch (reconnaitre(chemin)) {
     case FormatFichier::Absent:
-        throw ErreurBase(u"Le fichier "_s + f + u" est introuvable."_s);
+        throw Echec(u"Le fichier "_s + f + u" est introuvable."_s);
     case FormatFichier::Vide:
-        throw ErreurBase(u"Le fichier "_s + f + u" est vide : ce n'est pas une base de recettes."_s);
+        throw Echec(u"Le fichier "_s + f + u" est vide : ce n'est pas une base de recettes."_s);
     case FormatFichier::Inconnu:
-        throw ErreurBase(u"Le fichier "_s + f + u" n'est pas une base de recettes."_s);
+        throw Echec(u"Le fichier "_s + f + u" n'est pas une base de recettes."_s);
     case FormatFichier::Jet:
     case FormatFichier::Ace:
-        throw ErreurBase(u"Le fichier "_s + f +
-                         u" est une base Microsoft Access : ce programme n'ouvre que ses propres bases de recettes."_s);
+        throw Echec(u"Le fichier "_s + f +
+                    u" est une base Microsoft Access : ce programme n'ouvre que ses propres bases de recettes."_s);
     case FormatFichier::Carnet:
     case FormatFichier::Sqlite:
         break;
@@ -774,7 +772,7 @@ std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
         sqlite::Database db(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
         configurer(db);
         if (verifierBase(db, chemin) != Forme::Actuelle)
-            throw ErreurBase(u"La base "_s + f + u" n'a pas pu être mise au format de cette version du programme."_s);
+            throw Echec(u"La base "_s + f + u" n'a pas pu être mise au format de cette version du programme."_s);
         return std::unique_ptr<BaseRecettes>(new BaseRecettes(std::move(db), chemin));
     });
 }
@@ -783,10 +781,10 @@ void BaseRecettes::creer(const QString& chemin)
 {
     const QString f = guillemets(nom(chemin));
     if (existe(chemin))
-        throw ErreurBase(u"Le fichier "_s + f + u" existe déjà."_s);
+        throw Echec(u"Le fichier "_s + f + u" existe déjà."_s);
     const QFileInfo info(chemin);
     if (!info.absoluteDir().exists())
-        throw ErreurBase(u"Le dossier de la base "_s + f + u" n'existe pas."_s);
+        throw Echec(u"Le dossier de la base "_s + f + u" n'existe pas."_s);
 
     // Built under a temporary name and renamed: no half-made base is ever
     // seen under the real name.
@@ -794,7 +792,7 @@ void BaseRecettes::creer(const QString& chemin)
         u"."_s + info.fileName() + u".creation-"_s + QString::number(QRandomGenerator::global()->generate(), 16) + u".tmp"_s);
     QFile vide(temporaire);
     if (!vide.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw ErreurBase(u"La base "_s + f + u" n'a pas pu être créée : "_s + vide.errorString() + u"."_s);
+        throw Echec(u"La base "_s + f + u" n'a pas pu être créée : "_s + vide.errorString() + u"."_s);
     vide.close();
     try {
         {
@@ -803,14 +801,14 @@ void BaseRecettes::creer(const QString& chemin)
             db.executer(kSchema.c_str());
         }
         if (!synchroniser(temporaire, O_RDONLY))
-            throw ErreurBase(u"La base "_s + f + u" n'a pas pu être écrite sur le disque."_s);
+            throw Echec(u"La base "_s + f + u" n'a pas pu être écrite sur le disque."_s);
         if (existe(chemin))
-            throw ErreurBase(u"Le fichier "_s + f + u" existe déjà."_s);
+            throw Echec(u"Le fichier "_s + f + u" existe déjà."_s);
         if (::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(chemin).constData()) != 0)
-            throw ErreurBase(u"La base "_s + f + u" n'a pas pu être créée : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
+            throw Echec(u"La base "_s + f + u" n'a pas pu être créée : "_s + QString::fromLocal8Bit(std::strerror(errno)) + u"."_s);
     } catch (const sqlite::Erreur& e) {
         supprimerTemporaire(temporaire);
-        throw ErreurBase(u"La base "_s + f + u" n'a pas pu être créée : "_s + QString::fromUtf8(e.what()) + u"."_s);
+        throw Echec(u"La base "_s + f + u" n'a pas pu être créée : "_s + QString::fromUtf8(e.what()) + u"."_s);
     } catch (...) {
         supprimerTemporaire(temporaire);
         throw;
@@ -822,9 +820,9 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
 {
     const QString f = guillemets(nom(chemin));
     if (existe(temporaire))
-        throw ErreurBase(u"Un fichier "_s + guillemets(nom(temporaire)) +
-                         u" reste d'une opération précédente : supprimez-le, puis recommencez le compactage. La base "_s + f +
-                         u" n'a pas été modifiée."_s);
+        throw Echec(u"Un fichier "_s + guillemets(nom(temporaire)) +
+                    u" reste d'une opération précédente : supprimez-le, puis recommencez le compactage. La base "_s + f +
+                    u" n'a pas été modifiée."_s);
     const QString echec = u"Le compactage de la base "_s + f + u" a échoué ; elle n'a pas été modifiée.\n"_s;
 
     // The copy is written under a hidden name beside `temporaire`: a
@@ -851,14 +849,14 @@ void BaseRecettes::compacter(const QString& chemin, const QString& temporaire)
             st.etape();
         }
         if (ouvrir(travail)->compter() != nombre)
-            throw ErreurBase(u"La copie compactée ne contient pas toutes les recettes."_s);
+            throw Echec(u"La copie compactée ne contient pas toutes les recettes."_s);
         mettreEnPlace(travail, chemin, u"La copie compactée"_s);
     } catch (const sqlite::Erreur& e) {
         supprimerTemporaire(travail);
-        throw ErreurBase(echec + messageMoteur(e, chemin));
-    } catch (const ErreurBase& e) {
+        throw Echec(echec + messageMoteur(e, chemin));
+    } catch (const Echec& e) {
         supprimerTemporaire(travail);
-        throw ErreurBase(echec + e.message());
+        throw Echec(echec + e.message());
     }
     // remplacerParTemporaire synced the base's folder; the copy's, when another, is synced here.
     if (infoTemporaire.absolutePath() != QFileInfo(chemin).absolutePath())

@@ -7,6 +7,7 @@
 // come back in table order (ascending Numero, ties by Id, which keeps the
 // order rows were written in).
 
+#include "platform/echec.h"
 #include "store/sqlite.h"
 
 #include <QString>
@@ -15,7 +16,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 // One row of Cuisine. Every field is text but Numero; absent values read as "".
@@ -47,16 +47,6 @@ struct LigneTrouvee {  // a search hit or a listing row
     QString titre;
 };
 
-// A failure the user must be told about, in French, ready for a message box.
-class ErreurBase : public std::runtime_error {
-public:
-    explicit ErreurBase(const QString& message);
-    QString message() const { return message_; }
-
-private:
-    QString message_;
-};
-
 enum class FormatFichier {
     Carnet,   // SQLite with our application_id
     Sqlite,   // another SQLite file (opened when it holds a proper Cuisine)
@@ -76,7 +66,7 @@ public:
     // From the first bytes of the file, never from its name.
     static FormatFichier reconnaitre(const QString& chemin);
 
-    // Opens an existing base read-write; never creates one. Throws ErreurBase
+    // Opens an existing base read-write; never creates one. Throws Echec
     // naming the file and the reason (not a base, no Cuisine, wrong columns,
     // locked, read-only, corrupt, a Numero beyond 32 bits, legacy Access
     // file). A version-1 base (or another program's SQLite file with a proper

@@ -25,7 +25,7 @@ public:
     {
         const qsizetype fin = flux_.indexOf('\n', pos_);
         if (fin < 0)
-            throw ErreurBase(u"La lecture de la base Microsoft Access s'est interrompue."_s);
+            throw Echec(u"La lecture de la base Microsoft Access s'est interrompue."_s);
         QByteArray l = flux_.mid(pos_, fin - pos_);
         pos_ = fin + 1;
         return l;
@@ -34,7 +34,7 @@ public:
     QByteArray octets(qsizetype n)
     {
         if (n < 0 || n > flux_.size() - pos_ - 1 || flux_.at(pos_ + n) != '\n')
-            throw ErreurBase(u"La lecture de la base Microsoft Access s'est interrompue."_s);
+            throw Echec(u"La lecture de la base Microsoft Access s'est interrompue."_s);
         QByteArray b = flux_.mid(pos_, n);
         pos_ += n + 1;
         return b;
@@ -49,7 +49,7 @@ private:
 
 [[noreturn]] void fluxInvalide()
 {
-    throw ErreurBase(u"La base Microsoft Access a donné une réponse illisible."_s);
+    throw Echec(u"La base Microsoft Access a donné une réponse illisible."_s);
 }
 
 QString nomOriginal(const QString& chemin)
@@ -112,7 +112,7 @@ std::vector<LigneAccess> lireBaseAccess(const QString& importeur, const QString&
     p.setArguments({fichier});
     p.start(QIODevice::ReadOnly);
     if (!p.waitForStarted(5000))
-        throw ErreurBase(u"Le programme de conversion « carnet-import » est introuvable."_s);
+        throw Echec(u"Le programme de conversion « carnet-import » est introuvable."_s);
     QByteArray sortie;
     QElapsedTimer chrono;
     chrono.start();
@@ -121,22 +121,22 @@ std::vector<LigneAccess> lireBaseAccess(const QString& importeur, const QString&
         if (reste <= 0) {
             p.kill();
             p.waitForFinished();
-            throw ErreurBase(u"La base Microsoft Access « %1 » est endommagée : sa lecture ne finit pas."_s.arg(QFileInfo(fichier).fileName()));
+            throw Echec(u"La base Microsoft Access « %1 » est endommagée : sa lecture ne finit pas."_s.arg(QFileInfo(fichier).fileName()));
         }
         p.waitForReadyRead(static_cast<int>(std::min<qint64>(reste, 200)));
         sortie += p.readAllStandardOutput();
         if (sortie.size() > limites.plafondOctets) {
             p.kill();
             p.waitForFinished();
-            throw ErreurBase(u"La base Microsoft Access « %1 » est trop grande pour être convertie."_s.arg(QFileInfo(fichier).fileName()));
+            throw Echec(u"La base Microsoft Access « %1 » est trop grande pour être convertie."_s.arg(QFileInfo(fichier).fileName()));
         }
     }
     sortie += p.readAllStandardOutput();
     const QString erreur = QString::fromUtf8(p.readAllStandardError()).trimmed().section(u'\n', -1);
     if (p.exitStatus() != QProcess::NormalExit)
-        throw ErreurBase(u"La base Microsoft Access « %1 » est endommagée et ne peut pas être lue."_s.arg(QFileInfo(fichier).fileName()));
+        throw Echec(u"La base Microsoft Access « %1 » est endommagée et ne peut pas être lue."_s.arg(QFileInfo(fichier).fileName()));
     if (p.exitCode() != 0)
-        throw ErreurBase(u"La base « %1 » ne peut pas être convertie. %2"_s.arg(QFileInfo(fichier).fileName(), erreur));
+        throw Echec(u"La base « %1 » ne peut pas être convertie. %2"_s.arg(QFileInfo(fichier).fileName(), erreur));
     return analyserFluxImport(sortie);
 }
 
@@ -175,7 +175,7 @@ QString convertirBaseAccess(const QString& importeur, const QString& chemin, con
             for (size_t i = 0; pareil && i < fiches.size(); ++i)
                 pareil = memesChamps(relues[i], fiches[i]);
             if (!pareil)
-                throw ErreurBase(u"La base convertie ne correspond pas à « %1 »."_s.arg(nom));
+                throw Echec(u"La base convertie ne correspond pas à « %1 »."_s.arg(nom));
         }
     } catch (...) {
         QFile::remove(temporaire);
@@ -187,11 +187,11 @@ QString convertirBaseAccess(const QString& importeur, const QString& chemin, con
     if (::link(QFile::encodeName(chemin).constData(), QFile::encodeName(original).constData()) != 0
         && !QFile::copy(chemin, original)) {
         QFile::remove(temporaire);
-        throw ErreurBase(u"Impossible de garder l'original de « %1 » : %2"_s.arg(nom, QString::fromLocal8Bit(std::strerror(errno))));
+        throw Echec(u"Impossible de garder l'original de « %1 » : %2"_s.arg(nom, QString::fromLocal8Bit(std::strerror(errno))));
     }
     if (remplacerParTemporaire(temporaire, chemin)) {
         QFile::remove(original);
-        throw ErreurBase(u"Impossible de remplacer « %1 » par la base convertie."_s.arg(nom));
+        throw Echec(u"Impossible de remplacer « %1 » par la base convertie."_s.arg(nom));
     }
     return QFileInfo(original).fileName();
 }

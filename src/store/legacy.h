@@ -22,7 +22,7 @@ struct LimitesImport {
     qint64 plafondOctets = 512LL * 1024 * 1024;
 };
 
-// Parses the helper's output; throws ErreurBase on a malformed stream.
+// Parses the helper's output; throws Echec on a malformed stream.
 std::vector<LigneAccess> analyserFluxImport(const QByteArray& flux);
 
 // Runs the helper on `fichier` and returns its rows, in table order.
@@ -36,6 +36,6 @@ Fiche versFiche(const LigneAccess& ligne);
 // under the same name. The original is kept beside it (NAME.mdb.jet, or
 // NAME.mdb.jet.2 … when that exists). The new base is written to a temporary
 // file, checked field by field, then renamed over `chemin`. Returns the name
-// of the kept original. Throws ErreurBase (nothing changed) on failure.
+// of the kept original. Throws Echec (nothing changed) on failure.
 QString convertirBaseAccess(const QString& importeur, const QString& chemin,
                             const LimitesImport& limites = {});

@@ -209,7 +209,7 @@ TEST_F(DossierModifie, UnDossierImpossibleACreerEstSignaleEnFrancais)
     try {
         genererDossierDemo(dossier.path());
         ADD_FAILURE() << "aucune erreur signalée";
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         EXPECT_TRUE(e.message().startsWith(u"Impossible"_s) && e.message().contains(u"Images"_s))
             << e.message().toStdString();
     }

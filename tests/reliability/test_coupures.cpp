@@ -76,7 +76,7 @@ protected:
         journaux_ += QFileInfo::exists(base + u"-journal"_s);  // killed inside a transaction
         try {
             fiches = BaseRecettes::ouvrir(base)->toutesLesFiches();
-        } catch (const ErreurBase& e) {
+        } catch (const Echec& e) {
             ADD_FAILURE() << e.message().toStdString();
         }
         EXPECT_EQ(integrite(base), u"ok"_s);

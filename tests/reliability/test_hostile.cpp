@@ -95,7 +95,7 @@ protected:
         const auto essayer = [&](auto&& etape) {
             try {
                 etape();
-            } catch (const ErreurBase& e) {
+            } catch (const Echec& e) {
                 EXPECT_FALSE(e.message().isEmpty());
                 messages << e.message();
             }
@@ -164,10 +164,10 @@ TEST_F(Hostile, UnDeclencheurSurCuisineEstRefuseALOuvertureSansRienChanger)
         try {
             BaseRecettes::ouvrir(chemin);
             ADD_FAILURE() << "a base with a trigger on Cuisine was opened";
-        } catch (const ErreurBase& e) {
+        } catch (const Echec& e) {
             EXPECT_TRUE(e.message().contains(u"déclencheur"_s)) << e.message().toStdString();
         }
-        EXPECT_THROW(BaseRecettes::compacter(chemin, dossier.filePath(u"temp.MDB"_s)), ErreurBase);
+        EXPECT_THROW(BaseRecettes::compacter(chemin, dossier.filePath(u"temp.MDB"_s)), Echec);
         EXPECT_EQ(fiabilite::empreinte(chemin), avant);
         EXPECT_EQ(appels.load(), 0);
         EXPECT_FALSE(QFileInfo::exists(temoin()));

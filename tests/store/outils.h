@@ -18,13 +18,13 @@ inline void executerSql(const QString& chemin, const char* sql)
     db.executer(sql);
 }
 
-// The message of the ErreurBase `action` throws, or a mark that it threw none.
+// The message of the Echec `action` throws, or a mark that it threw none.
 template <typename F>
 std::string refus(F&& action)
 {
     try {
         action();
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         return e.message().toStdString();
     }
     return "(aucun refus)";

@@ -170,7 +170,7 @@ TEST_F(Fichier, ReconnuParSesPremiersOctets)
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("cuisine97.mdb")), FormatFichier::Jet);
     EXPECT_EQ(BaseRecettes::reconnaitre(fixture("ASampleDatabase.accdb")), FormatFichier::Ace);
     const QByteArray avant = contenu(fixture("ASampleDatabase.accdb"));
-    EXPECT_THROW(BaseRecettes::ouvrir(fixture("ASampleDatabase.accdb")), ErreurBase);
+    EXPECT_THROW(BaseRecettes::ouvrir(fixture("ASampleDatabase.accdb")), Echec);
     EXPECT_EQ(contenu(fixture("ASampleDatabase.accdb")), avant);
 }
 
@@ -184,7 +184,7 @@ TEST_F(Fichier, UneBaseEnCoursDEcritureParUnAutreEstRefusee)
         autre.executer(verrou);
         EXPECT_THAT(refus([&] { BaseRecettes::ouvrir(c); }), HasSubstr("verrouillée par un autre programme"));
         // Nor can a base already open write meanwhile; nothing of it is lost.
-        EXPECT_THROW(base->supprimer(1, u"A"_s), ErreurBase) << verrou;
+        EXPECT_THROW(base->supprimer(1, u"A"_s), Echec) << verrou;
         autre.executer("ROLLBACK");
     }
     EXPECT_NO_THROW(BaseRecettes::ouvrir(c));
@@ -231,8 +231,8 @@ TEST_F(Fichier, UneNouvelleBaseEstVideEtComplete)
 
     // A file already there, whatever its case, is never replaced.
     ecrire(chemin(u"GARDE.MDB"_s), "garder");
-    EXPECT_THROW(BaseRecettes::creer(chemin(u"GARDE.MDB"_s)), ErreurBase);
-    EXPECT_THROW(BaseRecettes::creer(chemin(u"garde.mdb"_s)), ErreurBase);
+    EXPECT_THROW(BaseRecettes::creer(chemin(u"GARDE.MDB"_s)), Echec);
+    EXPECT_THROW(BaseRecettes::creer(chemin(u"garde.mdb"_s)), Echec);
     EXPECT_EQ(contenu(chemin(u"GARDE.MDB"_s)), "garder");
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
@@ -298,7 +298,7 @@ TEST_F(Fichier, LeCompactageRefuseUnTemporaireRestantOuCeQuiNEstPasUneBase)
 
     ASSERT_TRUE(QFile::remove(chemin(u"TEMP.mdb"_s)));
     ecrire(c, "du texte");
-    EXPECT_THROW(BaseRecettes::compacter(c, chemin(u"temp.MDB"_s)), ErreurBase);
+    EXPECT_THROW(BaseRecettes::compacter(c, chemin(u"temp.MDB"_s)), Echec);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Fetes.mdb"_s});
     EXPECT_EQ(contenu(c), "du texte");
 }

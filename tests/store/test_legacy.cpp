@@ -95,7 +95,7 @@ TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
         chrono.start();
         LimitesImport limites;
         limites.delaiMs = 5000;
-        EXPECT_THROW(convertirBaseAccess(Importeur, base, limites), ErreurBase);
+        EXPECT_THROW(convertirBaseAccess(Importeur, base, limites), Echec);
         EXPECT_LT(chrono.elapsed(), 8000);
         EXPECT_EQ(contenu(base), avant);
         EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"ESSAI.mdb"_s});
@@ -112,7 +112,7 @@ TEST_F(Access, UnImporteurQuiNeFinitPasEstArreteSansDemiBase)
     QFile(faux).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     LimitesImport limites;
     limites.delaiMs = 500;
-    EXPECT_THROW(convertirBaseAccess(faux, base, limites), ErreurBase);
+    EXPECT_THROW(convertirBaseAccess(faux, base, limites), Echec);
     EXPECT_EQ(contenu(base), avant);
     EXPECT_FALSE(QFileInfo::exists(base + u".jet"_s));
     EXPECT_FALSE(QFileInfo::exists(base + u".conversion"_s));
@@ -120,9 +120,9 @@ TEST_F(Access, UnImporteurQuiNeFinitPasEstArreteSansDemiBase)
 
 TEST(FluxImport, UnFluxTronqueOuFauxEstRefuse)
 {
-    EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nR\nT 5\nab\n"), ErreurBase);
-    EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nF 1\n"), ErreurBase);
-    EXPECT_THROW(analyserFluxImport("autre chose\n"), ErreurBase);
+    EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nR\nT 5\nab\n"), Echec);
+    EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nF 1\n"), Echec);
+    EXPECT_THROW(analyserFluxImport("autre chose\n"), Echec);
     QByteArray neuf = "CARNET-IMPORT 1\nR\n";
     for (int i = 0; i < 8; ++i)
         neuf += "T 1\nx\n";

@@ -49,7 +49,7 @@ TEST_F(Recettes, UnLotSAjouteEnEntierOuPasDuTout)
     EXPECT_EQ(refus([&] {
                   base->ajouterLot({fiche(u"DES"_s, u"A"_s), fiche(u"DES"_s, u"B"_s)}, [](int n) {
                       if (n == 2)
-                          throw ErreurBase(u"panne"_s);
+                          throw Echec(u"panne"_s);
                   });
               }),
               "panne");

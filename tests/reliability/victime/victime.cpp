@@ -110,7 +110,7 @@ int main(int argc, char** argv)
             for (;;)
                 std::this_thread::sleep_for(std::chrono::seconds(1));
         }
-    } catch (const ErreurBase& e) {
+    } catch (const Echec& e) {
         return echec(e.message());
     } catch (const sqlite::Erreur& e) {
         return echec(QString::fromUtf8(e.what()));
