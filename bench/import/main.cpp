@@ -78,9 +78,7 @@ void importer(benchmark::State& state)
         remettrePic();
         state.ResumeTiming();
 
-        QString erreur;
-        const auto octets = lireFichierRecettes(fichier, kTailleMaxImport, erreur);
-        const Lecture lecture = lireRecettes(*octets);
+        const Lecture lecture = lireRecettes(lireFichierRecettes(fichier, kTailleMaxImport));
         std::vector<Fiche> fiches;
         fiches.reserve(lecture.recettes.size());
         for (const RecetteLue& r : lecture.recettes)
@@ -97,8 +95,7 @@ void importer(benchmark::State& state)
 
 void lire(benchmark::State& state)
 {
-    QString erreur;
-    const QByteArray octets = *lireFichierRecettes(fichier, kTailleMaxImport, erreur);
+    const QByteArray octets = lireFichierRecettes(fichier, kTailleMaxImport);
     for (auto _ : state) {
         state.PauseTiming();
         remettrePic();

@@ -2,7 +2,7 @@
 
 #include "app/programme.h"
 #include "platform/twips.h"
-#include "store/baserecettes.h"
+#include "platform/echec.h"
 
 #include <QAction>
 #include <QCloseEvent>

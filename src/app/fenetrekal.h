@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <type_traits>
 
 class Programme;
 class QAction;
@@ -25,6 +27,19 @@ public:
 
     // The surface the controls are placed on (below the menu bar).
     QWidget* zone() const { return zone_; }
+
+    // Runs `action`; its failure (an Echec from any layer) is said to the
+    // user and leaves the window as it stands. False when it failed; for an
+    // action that gives a value, that value or nothing.
+    bool essayer(const std::function<void()>& action);
+    template <class Action>
+        requires(!std::is_void_v<std::invoke_result_t<Action&>>)
+    std::optional<std::invoke_result_t<Action&>> essayer(Action&& action)
+    {
+        std::optional<std::invoke_result_t<Action&>> valeur;
+        essayer([&] { valeur.emplace(action()); });
+        return valeur;
+    }
 
 protected:
     // The close box takes the window's own way out (what its "Retour" does in
@@ -44,10 +59,6 @@ protected:
     }
     void enregistrer(QWidget* w, const char* nom, double gauche, double haut, double largeur,
                      double hauteur);
-
-    // Runs `action`; a failure of the base is said to the user and leaves the
-    // window as it stands. False when it failed.
-    bool essayer(const std::function<void()>& action);
 
     // A command placed directly on the menu bar.
     QAction* entreeMenu(const char* nom, const QString& legende);

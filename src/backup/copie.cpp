@@ -206,71 +206,70 @@ Copieur::~Copieur()
     abandonner();
 }
 
-std::optional<QString> Copieur::descripteurDossier(const QString& dossier)
+void Copieur::descripteurDossier(const QString& dossier)
 {
     const auto connu = std::find_if(dossiers_.begin(), dossiers_.end(), [&](const auto& d) { return d.first == dossier; });
     if (connu != dossiers_.end())
-        return std::nullopt;
+        return;
     const int fd = ::open(octets(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return u"ECRITURE IMPOSSIBLE DANS %1 (DOSSIER PROTEGE ?)"_s.arg(natif(dossier));
+    if (fd < 0) {
+        abandonner();
+        throw Echec(u"ECRITURE IMPOSSIBLE DANS %1 (DOSSIER PROTEGE ?)"_s.arg(natif(dossier)));
+    }
     dossiers_.emplace_back(dossier, fd);
-    return std::nullopt;
 }
 
-std::optional<EchecCopie> Copieur::preparer(const QString& source, const QString& cible, bool suivreLien)
+void Copieur::preparer(const QString& source, const QString& cible, bool suivreLien)
 {
     const auto echec = [this](const QString& raison) {
         abandonner();
-        return std::optional<EchecCopie>(EchecCopie{raison, false});
+        throw Echec(raison);
     };
     // The target's old journal must not be played over the new file at its
     // next opening.
     retablirBase(cible);
     Descripteur entree(ouvrirOrdinaire(source, suivreLien));
     if (entree.get() < 0)
-        return EchecCopie{u"LECTURE IMPOSSIBLE DE %1 (ABSENT, ILLISIBLE, LIEN OU FICHIER SPECIAL)"_s.arg(natif(source)), true};
+        throw EchecSource(u"LECTURE IMPOSSIBLE DE %1 (ABSENT, ILLISIBLE, LIEN OU FICHIER SPECIAL)"_s.arg(natif(source)));
     std::optional<LectureBase> lecture;
     if (estBase(entree.get())) {
         lecture.emplace(source);
         if (!lecture->tenue())
-            return EchecCopie{u"LA BASE %1 N'A PAS PU ETRE LUE (OCCUPEE PAR UN AUTRE PROGRAMME OU ENDOMMAGEE)"_s.arg(natif(source)), true};
+            throw EchecSource(u"LA BASE %1 N'A PAS PU ETRE LUE (OCCUPEE PAR UN AUTRE PROGRAMME OU ENDOMMAGEE)"_s.arg(natif(source)));
     }
     // Measured once the base can no longer change.
     struct stat etat {};
     if (::fstat(entree.get(), &etat) != 0)
-        return EchecCopie{u"LECTURE IMPOSSIBLE DE %1"_s.arg(natif(source)), true};
-    if (const auto erreur = descripteurDossier(QFileInfo(cible).absolutePath()))
-        return echec(*erreur);
+        throw EchecSource(u"LECTURE IMPOSSIBLE DE %1"_s.arg(natif(source)));
+    descripteurDossier(QFileInfo(cible).absolutePath());
     QString temporaire;
     Descripteur sortie(ouvrirTemporaire(cible, temporaire));
     if (sortie.get() < 0)
-        return echec(u"ECRITURE IMPOSSIBLE DANS %1 (DOSSIER PROTEGE ?)"_s.arg(natif(cible)));
+        echec(u"ECRITURE IMPOSSIBLE DANS %1 (DOSSIER PROTEGE ?)"_s.arg(natif(cible)));
     // Listed at once, so that a failure below removes it with the others.
     attentes_.push_back({temporaire, cible});
 
     for (qint64 reste = etat.st_size; reste > 0;) {
         const qint64 copies = copierBloc(entree.get(), sortie.get(), std::min(reste, TailleBloc));
         if (copies < 0)
-            return echec(u"ECRITURE INTERROMPUE DE %1 (DISQUE PLEIN ?)"_s.arg(natif(cible)));
+            echec(u"ECRITURE INTERROMPUE DE %1 (DISQUE PLEIN ?)"_s.arg(natif(cible)));
         if (copies == 0)  // the source got shorter since
             break;
         reste -= copies;
     }
     if (!sortie.fermer())
-        return echec(u"ECRITURE IMPOSSIBLE DE %1 (DISQUE PLEIN ?)"_s.arg(natif(cible)));
+        echec(u"ECRITURE IMPOSSIBLE DE %1 (DISQUE PLEIN ?)"_s.arg(natif(cible)));
     if (lecture) {
         lecture.reset();
         if (const std::optional<QString> defaut = defautBase(temporaire)) {
             ::unlink(octets(temporaire).constData());
             attentes_.pop_back();
-            return EchecCopie{u"LA BASE %1 EST ENDOMMAGEE (%2)"_s.arg(natif(source), *defaut), true};
+            throw EchecSource(u"LA BASE %1 EST ENDOMMAGEE (%2)"_s.arg(natif(source), *defaut));
         }
     }
-    return std::nullopt;
 }
 
-std::optional<QString> Copieur::valider()
+void Copieur::valider()
 {
     // One flush per file system holds every file of the batch on the disk
     // before any target is replaced.
@@ -283,7 +282,7 @@ std::optional<QString> Copieur::valider()
         if (::syncfs(fd) != 0) {
             const QString raison = u"ECRITURE IMPOSSIBLE SUR LE DISQUE DE %1 (DISQUE PLEIN ?)"_s.arg(natif(dossier));
             abandonner();
-            return raison;
+            throw Echec(raison);
         }
     }
     for (std::size_t i = 0; i < attentes_.size(); ++i) {
@@ -292,18 +291,19 @@ std::optional<QString> Copieur::valider()
             // Those renamed stay new, the others old.
             attentes_.erase(attentes_.begin(), attentes_.begin() + static_cast<std::ptrdiff_t>(i));
             abandonner();
-            return raison;
+            throw Echec(raison);
         }
     }
     attentes_.clear();
     // The renames themselves on the disk.
-    std::optional<QString> raison;
+    QString raison;
     for (const auto& [dossier, fd] : dossiers_) {
-        if (!raison && ::fsync(fd) != 0)
+        if (raison.isEmpty() && ::fsync(fd) != 0)
             raison = u"ECRITURE IMPOSSIBLE DANS %1 (DISQUE PLEIN ?)"_s.arg(natif(dossier));
     }
     abandonner();  // closes the folders
-    return raison;
+    if (!raison.isEmpty())
+        throw Echec(raison);
 }
 
 void Copieur::abandonner()
@@ -316,13 +316,15 @@ void Copieur::abandonner()
     dossiers_.clear();
 }
 
-std::optional<QString> Copieur::copier(const QString& source, const QString& cible)
+void Copieur::copier(const QString& source, const QString& cible)
 {
-    if (auto erreur = preparer(source, cible)) {
+    try {
+        preparer(source, cible);
+    } catch (const Echec&) {
         abandonner();
-        return erreur->raison;
+        throw;
     }
-    return valider();
+    valider();
 }
 
 qint64 Copieur::copierBloc(int entree, int sortie, qint64 taille)

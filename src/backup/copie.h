@@ -10,6 +10,8 @@
 // writers out, so the copy is one consistent state, and the copy is checked
 // by the engine before it may be put in place.
 
+#include "platform/echec.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -18,12 +20,12 @@
 #include <utility>
 #include <vector>
 
-// Why a file was not copied. `source`: only that file is left out (it
-// cannot be read, or it is a damaged base) and the batch goes on; otherwise
-// the whole batch was given up.
-struct EchecCopie {
-    QString raison;
-    bool source = false;
+// A file not copied because of its source (it cannot be read, or it is a
+// damaged base): only that file is left out and the batch goes on. Any
+// other Echec of the copier gave up the whole batch.
+class EchecSource : public Echec {
+public:
+    using Echec::Echec;
 };
 
 class Copieur {
@@ -40,16 +42,15 @@ public:
 
     // Copies `source` (absolute path) to a temporary file beside `cible`.
     // Only a regular file is read, opened without blocking; with
-    // `suivreLien` false a link is refused too. Nothing on success.
-    std::optional<EchecCopie> preparer(const QString& source, const QString& cible, bool suivreLien = true);
+    // `suivreLien` false a link is refused too.
+    void preparer(const QString& source, const QString& cible, bool suivreLien = true);
     // Flushes the batch to disk, renames each file over its target, then
-    // flushes their folders. Nothing on success, else the reason in French;
-    // a failure before the renames replaces nothing.
-    std::optional<QString> valider();
+    // flushes their folders. A failure before the renames replaces nothing.
+    void valider();
     // Removes the temporary files of the batch; no target is touched.
     void abandonner();
     // One file alone: preparer, then valider.
-    std::optional<QString> copier(const QString& source, const QString& cible);
+    void copier(const QString& source, const QString& cible);
     // The whole of a small regular file, read without blocking (a FIFO or a
     // device is refused at once); nothing when it is not one or is larger.
     static std::optional<QByteArray> lireFichier(const QString& chemin, qint64 tailleMax);
@@ -61,7 +62,8 @@ protected:
     virtual qint64 copierBloc(int entree, int sortie, qint64 taille);
 
 private:
-    std::optional<QString> descripteurDossier(const QString& dossier);
+    // Opens the folder for the batch; on failure the batch is given up.
+    void descripteurDossier(const QString& dossier);
 
     struct Attente {
         QString temporaire;

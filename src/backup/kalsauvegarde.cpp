@@ -153,8 +153,7 @@ void KalSauvegarde::Form_Load()
     // First backup, or a marker that is unreadable or names a drive or folder
     // that cannot be selected: start again from the root volume.
     const Marqueur premier{prog.systeme().dateCourte(), u"/"_s, QString(), natif(prog.dossierProgramme())};
-    if (!ecrireMarqueur(premier))
-        prog.dialogues().message(this, u"LE FICHIER %1 N'A PAS PU ETRE ECRIT."_s.arg(natif(cheminMarqueur())));
+    essayer([&] { ecrireMarqueur(premier); });
     Label2->setText(u"PREMIERE SAUVEGARDE"_s);
     appliquerMarqueur(premier);
 }
@@ -170,9 +169,10 @@ bool KalSauvegarde::appliquerMarqueur(const Marqueur& m)
     return Dir1->setPath(Text1->texte());
 }
 
-bool KalSauvegarde::ecrireMarqueur(const Marqueur& m)
+void KalSauvegarde::ecrireMarqueur(const Marqueur& m)
 {
-    return !ecrireFichierDurable(cheminMarqueur(), formaterMarqueur(m));
+    preciser([&] { ecrireFichierDurable(cheminMarqueur(), formaterMarqueur(m)); },
+             [&](const QString&) { return u"LE FICHIER %1 N'A PAS PU ETRE ECRIT."_s.arg(natif(cheminMarqueur())); });
 }
 
 void KalSauvegarde::Drive1_Change()
@@ -214,26 +214,20 @@ void KalSauvegarde::etatCopie(const QString& titre)
     Restor->setVisible(false);
 }
 
-std::optional<QString> KalSauvegarde::dossierDestination()
+QString KalSauvegarde::dossierDestination()
 {
     const QString d = QDir::cleanPath(QDir::fromNativeSeparators(Text1->texte().trimmed()));
-    if (!QDir::isAbsolutePath(d) || decouperChemin(d, Drive1->lecteurs()).lecteur.isEmpty()) {
-        prog.dialogues().message(
-            this, u"LE DOSSIER DE SAUVEGARDE \"%1\" N'EST PAS UN CHEMIN COMPLET.\nEXEMPLE : /media/cle/SAUVE"_s.arg(
-                      Text1->texte().trimmed()));
-        return std::nullopt;
-    }
+    if (!QDir::isAbsolutePath(d) || decouperChemin(d, Drive1->lecteurs()).lecteur.isEmpty())
+        throw Echec(u"LE DOSSIER DE SAUVEGARDE \"%1\" N'EST PAS UN CHEMIN COMPLET.\nEXEMPLE : /media/cle/SAUVE"_s.arg(
+            Text1->texte().trimmed()));
     const QString programme = QDir::cleanPath(prog.dossierProgramme());
-    if (dans(d, programme) || dans(cheminReel(d), cheminReel(programme))) {
-        prog.dialogues().message(
-            this, u"LA SAUVEGARDE NE PEUT PAS SE FAIRE DANS LE DOSSIER DU PROGRAMME %1.\nCHOISISSEZ UN AUTRE DOSSIER."_s.arg(
-                      natif(programme)));
-        return std::nullopt;
-    }
+    if (dans(d, programme) || dans(cheminReel(d), cheminReel(programme)))
+        throw Echec(u"LA SAUVEGARDE NE PEUT PAS SE FAIRE DANS LE DOSSIER DU PROGRAMME %1.\nCHOISISSEZ UN AUTRE DOSSIER."_s.arg(
+            natif(programme)));
     return d;
 }
 
-bool KalSauvegarde::copierListe(const QString& source, const QString& cible, bool progression,
+void KalSauvegarde::copierListe(const QString& source, const QString& cible, bool progression,
                                 const QString& operation, QStringList* nonCopies)
 {
     if (progression) {
@@ -252,8 +246,7 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
         const QString& nom = File1[i];
         if (quitterDemande_) {
             prog.copieur().abandonner();
-            prog.dialogues().message(this, u"LA %1 A ETE INTERROMPUE : ELLE EST INCOMPLETE."_s.arg(operation));
-            return false;
+            throw Echec(u"LA %1 A ETE INTERROMPUE : ELLE EST INCOMPLETE."_s.arg(operation));
         }
         if (progression) {
             ProgressBar1->setValue(static_cast<int>(i));
@@ -265,20 +258,16 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
             }
         }
         // A restore never follows a link of the backup folder.
-        const std::optional<EchecCopie> erreur = prog.copieur().preparer(de.filePath(nom), vers.filePath(nom), nonCopies != nullptr);
-        if (erreur && erreur->source && nonCopies) {
-            nonCopies->append(erreur->raison);
-            continue;
-        }
-        if (erreur && erreur->source) {
-            prog.copieur().abandonner();
-            prog.dialogues().message(this, u"LA %1 EST REFUSEE : %2\nRIEN N'A ETE REMPLACE."_s.arg(operation, erreur->raison));
-            return false;
-        }
-        if (erreur) {
-            prog.dialogues().message(this, u"LA COPIE DE %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(
-                                               natif(de.filePath(nom)), erreur->raison, operation));
-            return false;
+        try {
+            prog.copieur().preparer(de.filePath(nom), vers.filePath(nom), nonCopies != nullptr);
+        } catch (const EchecSource& e) {
+            if (!nonCopies) {
+                prog.copieur().abandonner();
+                throw Echec(u"LA %1 EST REFUSEE : %2\nRIEN N'A ETE REMPLACE."_s.arg(operation, e.message()));
+            }
+            nonCopies->append(e.message());
+        } catch (const Echec& e) {
+            throw Echec(u"LA COPIE DE %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(de.filePath(nom)), e.message(), operation));
         }
     }
     if (progression) {
@@ -286,32 +275,25 @@ bool KalSauvegarde::copierListe(const QString& source, const QString& cible, boo
         QCoreApplication::processEvents();
     }
     // Every file written: now they all replace their targets, or none does.
-    if (const std::optional<QString> erreur = prog.copieur().valider()) {
-        prog.dialogues().message(this, u"LA COPIE VERS %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(cible), *erreur, operation));
-        return false;
-    }
-    return true;
+    preciser([&] { prog.copieur().valider(); }, [&](const QString& raison) {
+        return u"LA COPIE VERS %1 A ECHOUE.\n%2\nLA %3 EST INCOMPLETE."_s.arg(natif(cible), raison, operation);
+    });
 }
 
-bool KalSauvegarde::sauvegarder(const QString& destination, QStringList& nonSauves)
+void KalSauvegarde::sauvegarder(const QString& destination, QStringList& nonSauves)
 {
     // Only the destination and its parent are made: a mistyped deeper path
     // fails here instead of scattering folders.
     const QString parent = QFileInfo(destination).path();
     QDir().mkdir(parent);
     QDir().mkdir(destination);
-    if (!QFileInfo(destination).isDir()) {
-        prog.dialogues().message(this, u"LE DOSSIER %1 N'A PAS PU ETRE CREE."_s.arg(natif(destination)));
-        return false;
-    }
+    if (!QFileInfo(destination).isDir())
+        throw Echec(u"LE DOSSIER %1 N'A PAS PU ETRE CREE."_s.arg(natif(destination)));
 
     // The marker first, so that the backup carries it.
     const CheminDecoupe d = decouperChemin(destination, Drive1->lecteurs());
-    if (!ecrireMarqueur({prog.systeme().dateCourte(), d.lecteur, d.reste, natif(prog.dossierProgramme())})) {
-        prog.dialogues().message(this, u"LE FICHIER %1 N'A PAS PU ETRE ECRIT.\nLA SAUVEGARDE N'A PAS ETE FAITE."_s.arg(
-                                           natif(cheminMarqueur())));
-        return false;
-    }
+    preciser([&] { ecrireMarqueur({prog.systeme().dateCourte(), d.lecteur, d.reste, natif(prog.dossierProgramme())}); },
+             [](const QString& echec) { return echec + u"\nLA SAUVEGARDE N'A PAS ETE FAITE."_s; });
     prog.donnees.LecteurSauvegarde = d.lecteur;
     prog.donnees.RepertoireSauvegarde = d.reste;
 
@@ -320,25 +302,21 @@ bool KalSauvegarde::sauvegarder(const QString& destination, QStringList& nonSauv
     for (const QString& dossier : {programme.path(), programme.filePath(u"Images"_s), destination, imagesCible})
         Copieur::nettoyerTemporaires(dossier);
     File1 = listerFichiers(programme, MotifsSauvegarde);
-    if (!copierListe(programme.path(), destination, true, u"SAUVEGARDE"_s, &nonSauves))
-        return false;
+    copierListe(programme.path(), destination, true, u"SAUVEGARDE"_s, &nonSauves);
 
     const QString images = programme.filePath(u"Images"_s);
-    if (!QFileInfo(images).isDir()) {
-        prog.dialogues().message(
-            this, u"LE DOSSIER DES PHOTOGRAPHIES %1 EST INTROUVABLE.\nLA SAUVEGARDE EST INCOMPLETE."_s.arg(natif(images)));
-        return false;
-    }
+    if (!QFileInfo(images).isDir())
+        throw Echec(u"LE DOSSIER DES PHOTOGRAPHIES %1 EST INTROUVABLE.\nLA SAUVEGARDE EST INCOMPLETE."_s.arg(natif(images)));
     QDir().mkdir(imagesCible);
     File1 = listerFichiers(QDir(images), {u"*"_s});
-    return copierListe(images, imagesCible, true, u"SAUVEGARDE"_s, &nonSauves);
+    copierListe(images, imagesCible, true, u"SAUVEGARDE"_s, &nonSauves);
 }
 
 void KalSauvegarde::Sauve_Click()
 {
     if (enCopie_)
         return;
-    const std::optional<QString> destination = dossierDestination();
+    const std::optional<QString> destination = essayer([&] { return dossierDestination(); });
     if (!destination)
         return;
 
@@ -346,7 +324,7 @@ void KalSauvegarde::Sauve_Click()
     etatCopie(u"SAUVEGARDE"_s);
     enCopie_ = true;
     QStringList nonSauves;
-    const bool copiee = sauvegarder(*destination, nonSauves);
+    const bool copiee = essayer([&] { sauvegarder(*destination, nonSauves); });
     enCopie_ = false;
     rouvrirBase();
     if (copiee && nonSauves.isEmpty()) {
@@ -424,7 +402,7 @@ void KalSauvegarde::Restor_Click()
     for (const QString& nom : listerFichiers(QDir(source), MotifsSauvegarde))
         (estOrdinaire(QDir(source).filePath(nom)) ? File1 : ignores).append(nom);
     enCopie_ = true;
-    const bool fini = copierListe(source, programme, false, u"RESTORATION"_s, nullptr);
+    const bool fini = essayer([&] { copierListe(source, programme, false, u"RESTORATION"_s, nullptr); });
     enCopie_ = false;
     rouvrirBase();
     if (!fini && !quitterDemande_) {
@@ -442,11 +420,7 @@ void KalSauvegarde::rouvrirBase()
 {
     if (prog.donnees.NomBase.isEmpty())
         return;
-    try {
-        prog.donnees.BaseDonnees = BaseRecettes::ouvrir(prog.donnees.NomBase);
-    } catch (const Echec& e) {
-        prog.dialogues().message(this, e.message());
-    }
+    essayer([&] { prog.donnees.BaseDonnees = BaseRecettes::ouvrir(prog.donnees.NomBase); });
 }
 
 void KalSauvegarde::Qite_Click()

@@ -63,21 +63,21 @@ protected:
 
 private:
     QString cheminMarqueur() const;
-    bool ecrireMarqueur(const Marqueur& m);
+    void ecrireMarqueur(const Marqueur& m);
     bool appliquerMarqueur(const Marqueur& m);
     void etatChoix();
     void etatCopie(const QString& titre);
     // Copies each of File1 from `source` to `cible` as one batch, with
-    // progress; false (after a message) on the first failure or when Qite
-    // asked to stop, and then no target of the batch was replaced (a
+    // progress; throws Echec on the first failure or when Qite asked to
+    // stop, and then no target of the batch was replaced (a
     // failure among the renames leaves each target old or new).
     // With `nonCopies` (a backup), a source that cannot be read is left out
     // and listed there; without (a restore), it refuses the whole batch.
-    bool copierListe(const QString& source, const QString& cible, bool progression,
+    void copierListe(const QString& source, const QString& cible, bool progression,
                      const QString& operation, QStringList* nonCopies);
-    bool sauvegarder(const QString& destination, QStringList& nonSauves);
+    void sauvegarder(const QString& destination, QStringList& nonSauves);
     void rouvrirBase();
-    std::optional<QString> dossierDestination();
+    QString dossierDestination();
 
     bool enCopie_ = false;
     bool quitterDemande_ = false;

@@ -252,11 +252,8 @@ void KalRubrique::Imprimante_Click()
             compteur = 0;
         }
     }
-    const ResultatImpression r = imp.finDocument();
-    if (!r.reussi)
-        prog.dialogues().message(this, r.erreur.isEmpty() ? u"L'impression de la liste a échoué."_s : r.erreur);
-    else if (!r.fichierPdf.isEmpty())
-        prog.dialogues().message(this, messagePdf(r.fichierPdf, u"LA LISTE"_s));
+    if (const auto pdf = essayer([&] { return imp.finDocument(); }); pdf && !pdf->isEmpty())
+        prog.dialogues().message(this, messagePdf(*pdf, u"LA LISTE"_s));
 }
 
 bool KalRubrique::sortir()

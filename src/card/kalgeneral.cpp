@@ -445,34 +445,28 @@ bool KalGeneral::photoAEcrire() const
                   != 0;
 }
 
-bool KalGeneral::ecrirePhoto()
+void KalGeneral::ecrirePhoto()
 {
     if (!photoAEcrire())
-        return true;
+        return;
     const QString dossier = prog.dossierProgramme();
     const QString chemin = cheminPhotoEcrite(dossier, Text1->texte());
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     if (photoChoisie()) {
-        const std::optional<QString> echec = Image1->sauverBmp(chemin);
-        if (!echec)
-            return true;
-        prog.dialogues().message(
-            this, u"La photographie n'a pas pu être écrite dans « %1 » : %2. La fiche n'est pas enregistrée."_s
-                      .arg(QDir::toNativeSeparators(chemin), *echec));
-        return false;
+        return preciser([&] { Image1->sauverBmp(chemin); }, [&](const QString& r) {
+            return u"La photographie n'a pas pu être écrite dans « %1 » : %2. La fiche n'est pas enregistrée."_s
+                .arg(QDir::toNativeSeparators(chemin), r);
+        });
     }
     const QString ancienne = cheminPhoto(dossier, TitreFiche);
     if (!QFileInfo(ancienne).isFile())
-        return true;  // gone meanwhile: nothing to carry
+        return;  // gone meanwhile: nothing to carry
     std::error_code erreur;
     std::filesystem::rename(QFile::encodeName(ancienne).toStdString(),
                             QFile::encodeName(chemin).toStdString(), erreur);
-    if (!erreur)
-        return true;
-    prog.dialogues().message(
-        this, u"La photographie « %1 » n'a pas pu être renommée en « %2 ». La fiche n'est pas enregistrée."_s
-                  .arg(QDir::toNativeSeparators(ancienne), QDir::toNativeSeparators(chemin)));
-    return false;
+    if (erreur)
+        throw Echec(u"La photographie « %1 » n'a pas pu être renommée en « %2 ». La fiche n'est pas enregistrée."_s
+                        .arg(QDir::toNativeSeparators(ancienne), QDir::toNativeSeparators(chemin)));
 }
 
 void KalGeneral::Enreg_Click()
@@ -492,7 +486,7 @@ void KalGeneral::Enreg_Click()
         titreARevoir(u"Cette recette existe déjà"_s);
         return;
     }
-    if (!ecrirePhoto()) {
+    if (!essayer([&] { ecrirePhoto(); })) {
         // The new card is the last of the table: taking it back renumbers nothing.
         essayer([&] {
             b->supprimer(*numero, saisie().titre);
@@ -509,29 +503,23 @@ void KalGeneral::Enregistre_Click()
     BaseRecettes* b = base();
     if (!b)
         return;
-    std::optional<Fiche> ancienne;
     const Fiche nouvelle = saisie();
-    try {
-        // Another recipe's photograph is never replaced.
-        if (photoAEcrire()) {
-            const std::optional<Fiche> autre = b->premiereParTitre(QString(), nouvelle.titre);
-            if (autre && autre->numero != NumeroFiche
-                && QFileInfo(cheminPhoto(prog.dossierProgramme(), Text1->texte())).isFile()) {
-                titreARevoir(u"La recette « %1 » a déjà sa photographie : choisissez un autre titre."_s
-                                 .arg(autre->titre));
-                return;
-            }
-        }
-        ancienne = b->modifier(NumeroFiche, TitreFiche, nouvelle);
-    } catch (const Echec& e) {
-        prog.dialogues().message(this, e.message());
+    // Another recipe's photograph is never replaced.
+    const auto autre = essayer([&] { return photoAEcrire() ? b->premiereParTitre(QString(), nouvelle.titre) : std::nullopt; });
+    if (!autre)
+        return;
+    if (*autre && (*autre)->numero != NumeroFiche && QFileInfo(cheminPhoto(prog.dossierProgramme(), Text1->texte())).isFile()) {
+        titreARevoir(u"La recette « %1 » a déjà sa photographie : choisissez un autre titre."_s.arg((*autre)->titre));
         return;
     }
+    std::optional<Fiche> ancienne;
+    if (!essayer([&] { ancienne = b->modifier(NumeroFiche, TitreFiche, nouvelle); }))
+        return;
     if (!ancienne) {
         ficheDisparue(u"Rien n'a été enregistré."_s);
         return;
     }
-    if (!ecrirePhoto()) {
+    if (!essayer([&] { ecrirePhoto(); })) {
         essayer([&] {
             b->modifier(NumeroFiche, nouvelle.titre, *ancienne);
         });
@@ -643,7 +631,7 @@ void KalGeneral::Text8_KeyPress(int& KeyAscii)
         return;
     // Read at the answer: "Suivant" may have moved to another card while the
     // question was open, and the lists follow the card shown.
-    if (repondreQuestionImpression(prog.imprimante(), prog.dialogues(), this, Text8->texte(), fiche(), Image1->image()))
+    if (repondreQuestionImpression(*this, Text8->texte(), fiche(), Image1->image()))
         Image1->vider();
     Lire();
 }

@@ -103,7 +103,7 @@ private:
     bool quitterSaisie();
     void titreARevoir(const QString& message);
     bool photoAEcrire() const;
-    bool ecrirePhoto();
+    void ecrirePhoto();
     void ficheDisparue(const QString& consequence);
     void fermerQuestion();
     FicheRecette fiche() const;

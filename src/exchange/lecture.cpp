@@ -16,14 +16,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-std::optional<QByteArray> lireFichierRecettes(const QString& chemin, qint64 tailleMax, QString& erreur)
+QByteArray lireFichierRecettes(const QString& chemin, qint64 tailleMax)
 {
     const QString nom = u"« "_s + QFileInfo(chemin).fileName() + u" »"_s;
     const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        erreur = u"Le fichier %1 ne peut pas être ouvert."_s.arg(nom);
-        return std::nullopt;
-    }
+    if (fd < 0)
+        throw Echec(u"Le fichier %1 ne peut pas être ouvert."_s.arg(nom));
+    QString erreur;
     struct stat etat {};
     QByteArray octets;
     if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
@@ -53,7 +52,7 @@ std::optional<QByteArray> lireFichierRecettes(const QString& chemin, qint64 tail
     }
     ::close(fd);
     if (!erreur.isEmpty())
-        return std::nullopt;
+        throw Echec(erreur);
     return octets;
 }
 

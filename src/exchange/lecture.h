@@ -7,10 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
-// The bytes of the file, or nothing with `erreur` set to the user's message.
-std::optional<QByteArray> lireFichierRecettes(const QString& chemin, qint64 tailleMax, QString& erreur);
+// The bytes of the file; throws Echec with the user's message.
+QByteArray lireFichierRecettes(const QString& chemin, qint64 tailleMax);
 
 // Every recipe of the bytes: MealMaster (UTF-8, else Windows-1252, which
 // Latin-1 files read right as well), else the first schema.org Recipe of a

@@ -58,14 +58,14 @@ void BoiteImage::vider()
     update();
 }
 
-std::optional<QString> BoiteImage::sauverBmp(const QString& chemin) const
+void BoiteImage::sauverBmp(const QString& chemin) const
 {
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);
     if (image_.isNull() || !image_.save(&tampon, "BMP"))
-        return u"l'image n'a pas pu être codée"_s;
-    return ecrireFichierDurable(chemin, octets);
+        throw Echec(u"l'image n'a pas pu être codée"_s);
+    ecrireFichierDurable(chemin, octets);
 }
 
 void BoiteImage::paintEvent(QPaintEvent*)

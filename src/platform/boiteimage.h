@@ -7,8 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <optional>
-
 class BoiteImage : public QWidget {
     Q_OBJECT
 public:
@@ -29,8 +27,8 @@ public:
     QImage image() const { return image_; }
     bool estVide() const { return image_.isNull(); }
     // Writes the picture as a Windows bitmap, durably and atomically, a link
-    // at `chemin` replaced and never written through; the reason on failure.
-    std::optional<QString> sauverBmp(const QString& chemin) const;
+    // at `chemin` replaced and never written through; throws the reason.
+    void sauverBmp(const QString& chemin) const;
 
     static QImage lireImage(const QString& chemin);
 

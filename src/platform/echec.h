@@ -14,3 +14,15 @@ public:
 private:
     QString message_;
 };
+
+// Runs `action`; its failure goes on with the message `texte` makes of it
+// (the reason a low layer gave, put in the caller's sentence).
+template <class Action, class Texte>
+void preciser(Action&& action, Texte&& texte)
+{
+    try {
+        action();
+    } catch (const Echec& e) {
+        throw Echec(texte(e.message()));
+    }
+}

@@ -84,6 +84,11 @@ QString raison(int erreur)
     }
 }
 
+[[noreturn]] void echouer(int erreur)
+{
+    throw Echec(raison(erreur));
+}
+
 class Descripteur {
 public:
     explicit Descripteur(int fd) : fd_(fd) {}
@@ -165,16 +170,15 @@ int ouvrirTemporaire(const QString& chemin, QString& nom)
     return -1;
 }
 
-std::optional<QString> remplacerParTemporaire(const QString& temporaire, const QString& chemin)
+void remplacerParTemporaire(const QString& temporaire, const QString& chemin)
 {
     // rename replaces a link itself, never its target.
     if (::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(chemin).constData()) != 0) {
         const int erreur = errno;
         ::unlink(QFile::encodeName(temporaire).constData());
-        return raison(erreur);
+        echouer(erreur);
     }
     synchroniserDossier(QFileInfo(chemin).absolutePath());
-    return std::nullopt;
 }
 
 LectureFichier lireFichierRegulier(const QString& chemin, qint64 tailleMaximale, bool tronquer)
@@ -220,52 +224,50 @@ LectureFichier lireFichierRegulier(const QString& chemin, qint64 tailleMaximale,
     return l;
 }
 
-std::optional<QString> verifierFichierRegulier(const QString& chemin)
+void verifierFichierRegulier(const QString& chemin)
 {
     struct stat etat {};
     QString erreur;
     bool absent = false;
     const Descripteur fd(ouvrirRegulier(QFile::encodeName(chemin), etat, erreur, absent));
     if (fd.get() < 0)
-        return erreur;
-    return std::nullopt;
+        throw Echec(erreur);
 }
 
-std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteArray& octets, bool remplacer)
+void ecrireFichierDurable(const QString& chemin, const QByteArray& octets, bool remplacer)
 {
     const QByteArray cible = QFile::encodeName(chemin);
     struct stat ancien {};
     const bool existe = ::lstat(cible.constData(), &ancien) == 0;
     if (existe && S_ISDIR(ancien.st_mode))
-        return raison(EISDIR);
+        echouer(EISDIR);
     if (existe && !remplacer)
-        return raison(EEXIST);
+        echouer(EEXIST);
 
     QString nom;
     Descripteur sortie(ouvrirTemporaire(chemin, nom));
     const int fd = sortie.get();
     if (fd < 0)
-        return raison(errno);
+        echouer(errno);
     const QByteArray temporaire = QFile::encodeName(nom);
     const auto echec = [&](int erreur) {
         ::unlink(temporaire.constData());
-        return std::optional<QString>(raison(erreur));
+        echouer(erreur);
     };
     // A file replaced keeps its permissions (not those of a link's target).
     if (existe && S_ISREG(ancien.st_mode))
         ::fchmod(fd, ancien.st_mode & 07777);
     if (!toutEcrire(fd, octets) || ::fsync(fd) != 0 || !sortie.fermer())
-        return echec(errno);
+        echec(errno);
     if (remplacer)
         return remplacerParTemporaire(nom, chemin);
     if (::renameat2(AT_FDCWD, temporaire.constData(), AT_FDCWD, cible.constData(), RENAME_NOREPLACE) != 0) {
         // A file system without that flag: a hard link never replaces either.
         if (errno != EINVAL || ::link(temporaire.constData(), cible.constData()) != 0)
-            return echec(errno);
+            echec(errno);
         ::unlink(temporaire.constData());
     }
     synchroniserDossier(QFileInfo(chemin).absolutePath());
-    return std::nullopt;
 }
 
 QString creerTemporaire(const QString& chemin)
@@ -275,26 +277,25 @@ QString creerTemporaire(const QString& chemin)
     return fd.get() < 0 ? QString() : nom;
 }
 
-std::optional<QString> ajouterFichierRegulier(const QString& chemin, const QByteArray& octets)
+void ajouterFichierRegulier(const QString& chemin, const QByteArray& octets)
 {
     // O_NONBLOCK: a FIFO without a reader fails at once instead of waiting.
     Descripteur fd(::open(QFile::encodeName(chemin).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (fd.get() < 0)
-        return raison(errno);
+        echouer(errno);
     struct stat etat {};
     if (::fstat(fd.get(), &etat) != 0 || !S_ISREG(etat.st_mode))
-        return raison(ENXIO);
+        echouer(ENXIO);
     if (!toutEcrire(fd.get(), octets) || ::fsync(fd.get()) != 0) {
         const int erreur = errno;
         // A half-written recipe would be mistaken for a whole one; should the
         // cut fail too, the write's own failure is what the user is told.
         [[maybe_unused]] const int coupe = ::ftruncate(fd.get(), etat.st_size);
-        return raison(erreur);
+        echouer(erreur);
     }
     if (!fd.fermer())
-        return raison(errno);
-    return std::nullopt;
+        echouer(errno);
 }
 
 QStringList listerFichiers(const QDir& dossier, const QStringList& motifs)

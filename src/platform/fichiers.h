@@ -2,11 +2,11 @@
 // File names as the program compares them: without regard to letter case on
 // every platform, and made safe before they name a file.
 
+#include "platform/echec.h"
+
 #include <QDir>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // Names of the files of `dossier` matching one of the wildcard `motifs`
 // ("*.mdb", "*.let"), letter case ignored, sorted by name (case-insensitive).
@@ -28,9 +28,9 @@ QString nomFichierSur(const QString& nom);
 // Reading and writing the files of the program folder, which is not a clean
 // room: a FIFO, a device or a link may stand where a file is expected. Every
 // read goes through lireFichierRegulier, every whole-file write through
-// ecrireFichierDurable. Each gives, on failure, the reason as a French phrase
-// ("ce n'est pas un fichier ordinaire", "le disque est plein") for the
-// caller's message.
+// ecrireFichierDurable. Each throws, on failure, an Echec whose message is the
+// reason as a French phrase ("ce n'est pas un fichier ordinaire", "le disque
+// est plein") for the caller's sentence.
 
 // The content of `chemin` when it is a regular file (a link to one is read),
 // opened without blocking, so a FIFO or a device never stalls the program.
@@ -45,17 +45,17 @@ struct LectureFichier {
 };
 LectureFichier lireFichierRegulier(const QString& chemin, qint64 tailleMaximale, bool tronquer = false);
 
-// Empty when `chemin` is a regular file that can be opened for reading
-// (checked without blocking, links followed); else the reason.
-std::optional<QString> verifierFichierRegulier(const QString& chemin);
+// Throws unless `chemin` is a regular file that can be opened for reading
+// (checked without blocking, links followed).
+void verifierFichierRegulier(const QString& chemin);
 
 // Writes `octets` as the whole new content of `chemin`, durably and
 // atomically: a temporary beside it (created exclusively, never through a
 // link), written, synced, renamed over `chemin`, then the folder synced. A
 // link or a special file at `chemin` is replaced by the regular file, its
 // target never touched. With `remplacer` false an existing entry of that name
-// makes it fail (and stays). Empty on success, else the reason.
-std::optional<QString> ecrireFichierDurable(const QString& chemin, const QByteArray& octets, bool remplacer = true);
+// makes it fail (and stays).
+void ecrireFichierDurable(const QString& chemin, const QByteArray& octets, bool remplacer = true);
 
 // A new regular file beside `chemin`, opened for writing: created
 // exclusively, never through a link, named "<chemin>.carnet-<random>" so that
@@ -64,9 +64,8 @@ int ouvrirTemporaire(const QString& chemin, QString& nom);
 
 // For a writer that streams its file: the temporary, written and synced, is
 // renamed over `chemin` (a link there replaced, never followed), then the
-// folder synced. On failure the temporary is removed; empty on success, else
-// the reason.
-std::optional<QString> remplacerParTemporaire(const QString& temporaire, const QString& chemin);
+// folder synced. On failure the temporary is removed.
+void remplacerParTemporaire(const QString& temporaire, const QString& chemin);
 
 // A new empty regular file beside `chemin`, for a writer that needs a path
 // (then ecrireFichierDurable puts its content in place); empty on failure.
@@ -74,5 +73,5 @@ QString creerTemporaire(const QString& chemin);
 
 // Appends `octets` to `chemin` (created when absent), never through a link
 // nor into anything but a regular file; on a failed write the file is cut
-// back to its old end. Empty on success, else the reason.
-std::optional<QString> ajouterFichierRegulier(const QString& chemin, const QByteArray& octets);
+// back to its old end.
+void ajouterFichierRegulier(const QString& chemin, const QByteArray& octets);

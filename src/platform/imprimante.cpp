@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -194,13 +195,10 @@ void ImprimanteQt::tournerPages()
     }
 }
 
-ResultatImpression ImprimanteQt::finDocument()
+QString ImprimanteQt::finDocument()
 {
-    ResultatImpression r;
-    if (!peintre_) {
-        // Nothing was printed: there is no job to send.
-        return r;
-    }
+    if (!peintre_)
+        return {};  // nothing was printed: there is no job to send
     pagesEnAttente_ = 0;
     const bool actif = peintre_->isActive();
     if (actif && !peintre_->end() && erreur_.isEmpty())
@@ -211,19 +209,22 @@ ResultatImpression ImprimanteQt::finDocument()
     if (!pdfTemporaire_.isEmpty()) {
         if (actif && erreur_.isEmpty()) {
             const LectureFichier pdf = lireFichierRegulier(pdfTemporaire_, TaillePdfMaximale);
-            if (const std::optional<QString> echec = pdf.lu ? ecrireFichierDurable(fichierPdf_, pdf.octets) : pdf.erreur)
-                erreur_ = u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(fichierPdf_), *echec);
+            try {
+                if (!pdf.lu)
+                    throw Echec(pdf.erreur);
+                ecrireFichierDurable(fichierPdf_, pdf.octets);
+            } catch (const Echec& e) {
+                erreur_ = u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(fichierPdf_), e.message());
+            }
         }
         QFile::remove(pdfTemporaire_);
         pdfTemporaire_.clear();
     }
-    r.reussi = actif && erreur_.isEmpty();
-    r.erreur = erreur_;
-    if (imprimante_->outputFormat() == QPrinter::PdfFormat && r.reussi)
-        r.fichierPdf = fichierPdf_;
-    erreur_.clear();
-    fichierPdf_.clear();
-    return r;
+    // A job that never began has its reason already (commencer).
+    const QString pdf = std::exchange(fichierPdf_, QString());
+    if (const QString erreur = std::exchange(erreur_, QString()); !erreur.isEmpty())
+        throw Echec(erreur);
+    return imprimante_->outputFormat() == QPrinter::PdfFormat ? pdf : QString();
 }
 
 double ImprimanteQt::avance(QChar precedent, QChar c)

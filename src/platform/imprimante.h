@@ -23,12 +23,6 @@ struct MorceauLigne {
     QString texte;
 };
 
-struct ResultatImpression {
-    bool reussi = true;
-    QString fichierPdf;  // set when the job went to a PDF file instead of a printer
-    QString erreur;      // French, when it failed
-};
-
 class Imprimante {
 public:
     virtual ~Imprimante() = default;
@@ -49,7 +43,9 @@ public:
     // Pages begun so far, those the printer began by itself included.
     virtual int page() const = 0;
     // Sends the job. Nothing printed since the last end still ends cleanly.
-    virtual ResultatImpression finDocument() = 0;
+    // The PDF file the job went to instead of a printer, else empty; throws
+    // Echec when it failed.
+    virtual QString finDocument() = 0;
     // Width of `texte` printed in the current font, in twips, unrounded.
     virtual double largeurTexte(const QString& texte) = 0;
 };
@@ -73,7 +69,7 @@ public:
                        double hauteur) override;
     void nouvellePage() override;
     int page() const override { return page_; }
-    ResultatImpression finDocument() override;
+    QString finDocument() override;
     double largeurTexte(const QString& texte) override;
 
 private:

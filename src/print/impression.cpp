@@ -62,7 +62,7 @@ MiseEnPage miseEnPage(Imprimante& imprimante, const FicheRecette& recette)
     return m;
 }
 
-ResultatImpression ImprimeFiche(Imprimante& imprimante, const FicheRecette& recette, const QImage& photo)
+QString ImprimeFiche(Imprimante& imprimante, const FicheRecette& recette, const QImage& photo)
 {
     FicheRecette r = recette;
     for (QString* t : {&r.titre, &r.tempPrepa, &r.tempCuisson, &r.difficulte, &r.vin})
@@ -140,7 +140,7 @@ QString messagePdf(const QString& fichier, const QString& quoi)
         quoi, QDir::toNativeSeparators(fichier));
 }
 
-std::optional<QString> ExporterTexte(Imprimante& imprimante, const FicheRecette& recette)
+void ExporterTexte(Imprimante& imprimante, const FicheRecette& recette)
 {
     QByteArray octets;
     for (const QList<MorceauLigne>& morceaux : miseEnPage(imprimante, recette).lignes) {
@@ -150,7 +150,7 @@ std::optional<QString> ExporterTexte(Imprimante& imprimante, const FicheRecette&
         octets += encoder1252(ligne) + "\r\n";
     }
     const QString nom = fichierExport(recette.titre);
-    if (const std::optional<QString> echec = ajouterFichierRegulier(nom, octets))
-        return u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(nom), *echec);
-    return std::nullopt;
+    preciser([&] { ajouterFichierRegulier(nom, octets); }, [&](const QString& r) {
+        return u"Impossible d'écrire le fichier « %1 » : %2."_s.arg(QDir::toNativeSeparators(nom), r);
+    });
 }

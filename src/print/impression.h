@@ -9,8 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // The recipe as its window shows it (the texts not trimmed).
 struct FicheRecette {
     QString titre;
@@ -32,8 +30,9 @@ struct MiseEnPage {
 };
 MiseEnPage miseEnPage(Imprimante& imprimante, const FicheRecette& recette);
 
-// Prints the recipe, its short texts trimmed, with `photo` beside the ingredients.
-ResultatImpression ImprimeFiche(Imprimante& imprimante, const FicheRecette& recette, const QImage& photo);
+// Prints the recipe, its short texts trimmed, with `photo` beside the
+// ingredients. As Imprimante::finDocument: the PDF file, if any, or Echec.
+QString ImprimeFiche(Imprimante& imprimante, const FicheRecette& recette, const QImage& photo);
 
 // The file the recipe is appended to: <title>.txt in the working folder, or
 // "<title> (recette).txt" when that would be a category page.
@@ -44,7 +43,6 @@ QString messageExport(const QString& titre);
 // LISTE"): the PDF file it went to.
 QString messagePdf(const QString& fichier, const QString& quoi = QStringLiteral("LA FICHE"));
 
-// Appends the recipe to its file (fichierExport), never through a link.
-// Returns the French message to show when it could not be written, or
-// nothing on success.
-std::optional<QString> ExporterTexte(Imprimante& imprimante, const FicheRecette& recette);
+// Appends the recipe to its file (fichierExport), never through a link;
+// throws Echec when it could not be written.
+void ExporterTexte(Imprimante& imprimante, const FicheRecette& recette);

@@ -1,5 +1,7 @@
 #include "print/question.h"
 
+#include "app/fenetrekal.h"
+#include "app/programme.h"
 #include "platform/dialogues.h"
 #include "platform/textes.h"
 
@@ -24,19 +26,17 @@ bool entreeQuestionImpression(int& KeyAscii)
     return true;
 }
 
-bool repondreQuestionImpression(Imprimante& imprimante, Dialogues& dialogues, QWidget* fenetre,
-                                const QString& reponse, const FicheRecette& recette, const QImage& photo)
+bool repondreQuestionImpression(FenetreKal& fenetre, const QString& reponse, const FicheRecette& recette,
+                                const QImage& photo)
 {
+    Imprimante& imprimante = fenetre.prog.imprimante();
     // Exactly "I" prints; anything else, an empty answer too, is the text file.
     if (reponse != u"I"_s) {
-        const std::optional<QString> echec = ExporterTexte(imprimante, recette);
-        dialogues.message(fenetre, echec ? *echec : messageExport(recette.titre));
+        if (fenetre.essayer([&] { ExporterTexte(imprimante, recette); }))
+            fenetre.prog.dialogues().message(&fenetre, messageExport(recette.titre));
         return false;
     }
-    const ResultatImpression r = ImprimeFiche(imprimante, recette, photo);
-    if (!r.reussi)
-        dialogues.message(fenetre, r.erreur.isEmpty() ? u"L'IMPRESSION DE LA FICHE A ÉCHOUÉ."_s : r.erreur);
-    else if (!r.fichierPdf.isEmpty())
-        dialogues.message(fenetre, messagePdf(r.fichierPdf));
+    if (const auto pdf = fenetre.essayer([&] { return ImprimeFiche(imprimante, recette, photo); }); pdf && !pdf->isEmpty())
+        fenetre.prog.dialogues().message(&fenetre, messagePdf(*pdf));
     return true;
 }

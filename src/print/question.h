@@ -4,9 +4,8 @@
 
 #include "print/impression.h"
 
-class Dialogues;
+class FenetreKal;
 class QLabel;
-class QWidget;
 class Texte;
 
 // Puts the question in `legende` and shows the answer box, "I" proposed.
@@ -17,6 +16,6 @@ void poserQuestionImpression(QLabel* legende, Texte* reponse);
 bool entreeQuestionImpression(int& KeyAscii);
 
 // Prints the recipe for the answer "I", else appends it to its text file,
-// and says what came of it. True when it went to the printer.
-bool repondreQuestionImpression(Imprimante& imprimante, Dialogues& dialogues, QWidget* fenetre,
-                                const QString& reponse, const FicheRecette& recette, const QImage& photo);
+// and says in `fenetre` what came of it. True when it went to the printer.
+bool repondreQuestionImpression(FenetreKal& fenetre, const QString& reponse, const FicheRecette& recette,
+                                const QImage& photo);

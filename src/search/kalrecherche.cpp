@@ -234,7 +234,7 @@ void KalRecherche::Text8_KeyPress(int& KeyAscii)
     if (!entreeQuestionImpression(KeyAscii))
         return;
     const FicheRecette recette{Text1->texte(), Text2->texte(), Text3->texte(), Text4->texte(), Vin, List1, List2};
-    if (repondreQuestionImpression(prog.imprimante(), prog.dialogues(), this, Text8->texte(), recette, Image1->image()))
+    if (repondreQuestionImpression(*this, Text8->texte(), recette, Image1->image()))
         Image1->vider();
     Lire();
 }

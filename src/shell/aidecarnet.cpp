@@ -80,23 +80,22 @@ AideCarnet::AideCarnet(Programme& programme) : FenetreKal(programme)
 
 void AideCarnet::Form_Load()
 {
-    const QString trouve = trouverFichier(nomDocument());
-    QString erreur;
-    if (trouve.isEmpty()) {
-        erreur = u"Le document d'aide « %1 » est introuvable dans le dossier %2."_s.arg(
-            nomDocument(), QDir::toNativeSeparators(QDir::currentPath()));
-    } else if (const std::optional<QString> illisible = verifierFichierRegulier(trouve)) {
-        erreur = u"Le document d'aide « %1 » ne peut pas être lu : %2."_s.arg(trouve, *illisible);
-    } else if (!(document_ = DocumentChm::ouvrir(trouve))) {
-        erreur = u"Le document d'aide « %1 » ne peut pas être lu : ce n'est pas un document d'aide "
-                 u"compilé valide."_s.arg(trouve);
-    } else if (const QString page = document_->pageAccueil(); page.isEmpty()) {
-        erreur = u"Le document d'aide « %1 » ne contient aucune page."_s.arg(trouve);
-    } else {
+    try {
+        const QString trouve = trouverFichier(nomDocument());
+        if (trouve.isEmpty())
+            throw Echec(u"Le document d'aide « %1 » est introuvable dans le dossier %2."_s.arg(
+                nomDocument(), QDir::toNativeSeparators(QDir::currentPath())));
+        preciser([&] { document_ = DocumentChm::ouvrir(trouve); },
+                 [&](const QString& r) { return u"Le document d'aide « %1 » ne peut pas être lu : %2."_s.arg(trouve, r); });
+        if (!document_)
+            throw Echec(u"Le document d'aide « %1 » ne peut pas être lu : ce n'est pas un document d'aide "
+                        u"compilé valide."_s.arg(trouve));
+        const QString page = document_->pageAccueil();
+        if (page.isEmpty())
+            throw Echec(u"Le document d'aide « %1 » ne contient aucune page."_s.arg(trouve));
         accueil_ = NavigateurChm::adresse(page);
-    }
-    if (!erreur.isEmpty()) {
-        prog.dialogues().message(prog.vivante("KalDepart"), erreur);
+    } catch (const Echec& e) {
+        prog.dialogues().message(prog.vivante("KalDepart"), e.message());
         document_.reset();
         prog.decharger(prog.aideCarnet);
         return;

@@ -58,8 +58,7 @@ DocumentChm::~DocumentChm()
 std::unique_ptr<DocumentChm> DocumentChm::ouvrir(const QString& chemin)
 {
     // chmlib opens by name and would wait on a FIFO.
-    if (verifierFichierRegulier(chemin))
-        return nullptr;
+    verifierFichierRegulier(chemin);
     chmFile* f = chm_open(QFile::encodeName(chemin).constData());
     if (!f)
         return nullptr;

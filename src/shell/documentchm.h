@@ -16,7 +16,8 @@ public:
     DocumentChm(const DocumentChm&) = delete;
     DocumentChm& operator=(const DocumentChm&) = delete;
 
-    // Nothing when the file is missing or is not a compiled help document.
+    // Throws the reason when it is no regular file; nothing when it is not a
+    // compiled help document.
     static std::unique_ptr<DocumentChm> ouvrir(const QString& chemin);
 
     // The object at `chemin` (absolute inside the document, letter case

@@ -54,16 +54,17 @@ void copierImage(const Programme& prog, const QString& page, const QString& adre
     const QFileInfo cible(cheminPhoto(prog.dossierProgramme(), titre));
     if (source.isEmpty() || cible.exists() || cible.isSymLink())
         return;
-    QString erreur;
-    auto octets = lireFichierRecettes(source, kTailleMaxImage, erreur);
-    if (!octets)
-        return;
-    // Recognised from the bytes read, as every reader of photographs does.
-    QBuffer tampon(&*octets);
-    if (!tampon.open(QIODevice::ReadOnly) || QImageReader::imageFormat(&tampon).isEmpty())
-        return;
-    QDir().mkpath(QDir(prog.dossierProgramme()).filePath(u"Images"_s));
-    ecrireFichierDurable(cible.filePath(), *octets, false);
+    try {
+        QByteArray octets = lireFichierRecettes(source, kTailleMaxImage);
+        // Recognised from the bytes read, as every reader of photographs does.
+        QBuffer tampon(&octets);
+        if (!tampon.open(QIODevice::ReadOnly) || QImageReader::imageFormat(&tampon).isEmpty())
+            return;
+        QDir().mkpath(QDir(prog.dossierProgramme()).filePath(u"Images"_s));
+        ecrireFichierDurable(cible.filePath(), octets, false);
+    } catch (const Echec&) {
+        // The recipe is there without its photograph, as when the page has none.
+    }
 }
 
 }  // namespace
@@ -80,26 +81,17 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
     if (chemin.isEmpty())
         return false;
     const QString nom = guillemets(QFileInfo(chemin).fileName());
-    QString erreur;
-    const auto octets = lireFichierRecettes(chemin, kTailleMaxImport, erreur);
-    if (!octets) {
-        d.message(fenetre, erreur);
-        return false;
-    }
+    const QByteArray octets = lireFichierRecettes(chemin, kTailleMaxImport);
     const Lecture lecture = [&] {
         const Sablier sablier;
-        return lireRecettes(*octets);
+        return lireRecettes(octets);
     }();
-    if (lecture.enTrop > 0) {
-        d.message(fenetre, u"Le fichier %1 contient plus de %2 recettes : il n'a pas été importé. "
-                           "Découpez-le en plusieurs fichiers."_s.arg(nom).arg(kRecettesMaxImport));
-        return false;
-    }
-    if (lecture.recettes.empty()) {
-        d.message(fenetre, u"Le fichier %1 ne contient aucune recette lisible : ni recette MealMaster, ni recette "
-                           "décrite dans une page web. Rien n'a été importé."_s.arg(nom));
-        return false;
-    }
+    if (lecture.enTrop > 0)
+        throw Echec(u"Le fichier %1 contient plus de %2 recettes : il n'a pas été importé. "
+                    "Découpez-le en plusieurs fichiers."_s.arg(nom).arg(kRecettesMaxImport));
+    if (lecture.recettes.empty())
+        throw Echec(u"Le fichier %1 ne contient aucune recette lisible : ni recette MealMaster, ni recette "
+                    "décrite dans une page web. Rien n'a été importé."_s.arg(nom));
 
     const QStringList noms = nomsCategories();
     const int courant = std::max<int>(0, static_cast<int>(noms.indexOf(prog.donnees.NomCategorie)));
@@ -117,7 +109,7 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
         fiches.push_back(versFiche(r, code));
 
     ResultatLot resultat;
-    try {
+    preciser([&] {
         const Sablier sablier;
         QProgressDialog progression(u"Import des recettes de %1…"_s.arg(nom), QString(), 0,
                                     static_cast<int>(fiches.size()), fenetre);
@@ -130,10 +122,7 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
             if (n % pas == 0 || n == static_cast<int>(fiches.size()))
                 progression.setValue(n);
         });
-    } catch (const Echec& e) {
-        d.message(fenetre, e.message() + u"\nL'import est annulé : aucune recette n'a été ajoutée."_s);
-        return false;
-    }
+    }, [](const QString& echec) { return echec + u"\nL'import est annulé : aucune recette n'a été ajoutée."_s; });
 
     const std::set<QString> presentes(resultat.dejaPresentes.begin(), resultat.dejaPresentes.end());
     std::set<QString> ajoutees;
@@ -190,30 +179,22 @@ void exporterRecettes(Programme& prog, QWidget* fenetre)
         return;
     }
     std::vector<Fiche> fiches;
-    try {
+    {
         const Sablier sablier;
         fiches = base->toutesLesFiches();
         if (choix > 0) {
             const QString code = QString::fromLatin1(CatalogueCategories().at(static_cast<std::size_t>(choix - 1)).code);
             std::erase_if(fiches, [&](const Fiche& f) { return f.categorie != code; });
         }
-    } catch (const Echec& e) {
-        d.message(fenetre, e.message());
-        return;
+        if (!fiches.empty())
+            preciser([&] { ecrireFichierDurable(chemin, ecrireMealMaster(fiches)); }, [&](const QString& r) {
+                return u"Le fichier %1 n'a pas pu être écrit (%2) : rien n'a été exporté."_s.arg(nom, r);
+            });
     }
     if (fiches.empty()) {
         d.message(fenetre, choix == 0 ? u"La base ne contient aucune recette : rien n'a été exporté."_s
                                       : u"La catégorie %1 ne contient aucune recette : rien n'a été exporté."_s.arg(guillemets(elements.at(choix))),
                   kTitreExport);
-        return;
-    }
-    std::optional<QString> echec;
-    {
-        const Sablier sablier;
-        echec = ecrireFichierDurable(chemin, ecrireMealMaster(fiches));
-    }
-    if (echec) {
-        d.message(fenetre, u"Le fichier %1 n'a pas pu être écrit (%2) : rien n'a été exporté."_s.arg(nom, *echec));
         return;
     }
     d.message(fenetre, u"%1 dans %2."_s.arg(recettes(static_cast<qsizetype>(fiches.size()), u"exportée"_s), nom), kTitreExport);

@@ -26,17 +26,17 @@ QString guillemets(const QString& nom)
 
 }  // namespace
 
-std::optional<QString> copierModele(const QString& modele, const QString& nom)
+void copierModele(const QString& modele, const QString& nom)
 {
+    const QString echec = u"La base "_s + guillemets(nom) + u" n'a pas été créée : "_s;
     const LectureFichier source = lireFichierRegulier(modele, TailleModeleMaximale);
     if (source.absent)
-        return u"le modèle "_s + guillemets(modele) + u" est introuvable dans le dossier de travail."_s;
+        throw Echec(echec + u"le modèle "_s + guillemets(modele) + u" est introuvable dans le dossier de travail."_s);
     if (!source.lu)
-        return u"le modèle "_s + guillemets(modele) + u" ne peut pas être lu : "_s + source.erreur + u"."_s;
+        throw Echec(echec + u"le modèle "_s + guillemets(modele) + u" ne peut pas être lu : "_s + source.erreur + u"."_s);
     // Never replaces an existing file: a base that appeared meanwhile stays.
-    if (const std::optional<QString> echec = ecrireFichierDurable(nom, source.octets, false))
-        return u"la copie n'a pas pu être écrite : "_s + *echec + u"."_s;
-    return std::nullopt;
+    preciser([&] { ecrireFichierDurable(nom, source.octets, false); },
+             [&](const QString& r) { return echec + u"la copie n'a pas pu être écrite : "_s + r + u"."_s; });
 }
 
 KalCreer::KalCreer(Programme& programme) : FenetreKal(programme)
@@ -114,8 +114,7 @@ void KalCreer::Command1_Click()
         Text1->setFocus();
         return;
     }
-    if (const std::optional<QString> erreur = copierModele(u"Base.kal"_s, nom)) {
-        prog.dialogues().message(this, u"La base "_s + guillemets(nom) + u" n'a pas été créée : "_s + *erreur);
+    if (!essayer([&] { copierModele(u"Base.kal"_s, nom); })) {
         Text1->setFocus();
         return;
     }

@@ -6,8 +6,6 @@
 
 #include <QString>
 
-#include <optional>
-
 class QAction;
 class QFrame;
 class QLabel;
@@ -36,6 +34,6 @@ protected:
 // Copies `modele` (a regular file of at most TailleModeleMaximale bytes) to
 // `nom` through a temporary file of the same folder renamed at the end, so
 // that no half-written base is ever left under `nom`, and never over an
-// existing file or link. The French reason on failure, nothing on success.
+// existing file or link. Throws Echec saying why the base was not created.
 constexpr qint64 TailleModeleMaximale = qint64{256} << 20;
-std::optional<QString> copierModele(const QString& modele, const QString& nom);
+void copierModele(const QString& modele, const QString& nom);

@@ -194,17 +194,13 @@ bool KalDepart::convertirAccess(const QString& nom)
                                    "au format de ce programme ? L'original sera gardé à côté."_s.arg(nom),
                                    u"CONVERSION"_s))
         return false;
-    try {
-        const QString original = [&] {
-            const Sablier sablier;
-            return convertirBaseAccess(prog.importeur, nom);
-        }();
-        prog.dialogues().message(this, u"La base « %1 » a été convertie. L'original est gardé sous le nom « %2 »."_s.arg(nom, original));
-        return true;
-    } catch (const Echec& e) {
-        prog.dialogues().message(this, e.message());
-        return false;
-    }
+    const std::optional<QString> original = essayer([&] {
+        const Sablier sablier;
+        return convertirBaseAccess(prog.importeur, nom);
+    });
+    if (original)
+        prog.dialogues().message(this, u"La base « %1 » a été convertie. L'original est gardé sous le nom « %2 »."_s.arg(nom, *original));
+    return original.has_value();
 }
 
 void KalDepart::File1_Click()
@@ -271,7 +267,7 @@ void KalDepart::Base_Click()
 
 void KalDepart::Importer_Click()
 {
-    if (!importerRecettes(prog, this))
+    if (!essayer([&] { return importerRecettes(prog, this); }).value_or(false))
         return;
     essayer([&] {
         prog.donnees.NombreFiches = prog.donnees.BaseDonnees->compter();
@@ -281,7 +277,7 @@ void KalDepart::Importer_Click()
 
 void KalDepart::Exporter_Click()
 {
-    exporterRecettes(prog, this);
+    essayer([&] { exporterRecettes(prog, this); });
 }
 
 void KalDepart::Quitter_Click()

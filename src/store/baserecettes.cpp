@@ -238,8 +238,8 @@ void mettreEnPlace(const QString& travail, const QString& chemin, const QString&
     QFile::setPermissions(travail, QFile::permissions(chemin));  // keep the base's modes; not worth failing over
     if (!synchroniser(travail, O_RDONLY))
         throw Echec(copie + u" n'a pas pu être écrite sur le disque."_s);
-    if (const std::optional<QString> raison = remplacerParTemporaire(travail, chemin))
-        throw Echec(u"Le remplacement de la base a échoué : "_s + *raison + u"."_s);
+    preciser([&] { remplacerParTemporaire(travail, chemin); },
+             [](const QString& raison) { return u"Le remplacement de la base a échoué : "_s + raison + u"."_s; });
 }
 
 bool existe(const QString& chemin)
@@ -737,8 +737,9 @@ std::unique_ptr<BaseRecettes> BaseRecettes::ouvrir(const QString& chemin)
                     u" Placez la base elle-même dans le dossier du programme."_s);
     // Checked without blocking before the engine opens it by name: a FIFO
     // would hold the program forever.
-    if (const std::optional<QString> erreur = verifierFichierRegulier(chemin); erreur && QFileInfo::exists(chemin))
-        throw Echec(u"Le fichier "_s + f + u" ne peut pas être lu : "_s + *erreur + u"."_s);
+    if (QFileInfo::exists(chemin))
+        preciser([&] { verifierFichierRegulier(chemin); },
+                 [&](const QString& raison) { return u"Le fichier "_s + f + u" ne peut pas être lu : "_s + raison + u"."_s; });
     // The engine reads a journal left beside the base the same way.
     for (const QString& suffixe : {u"-journal"_s, u"-wal"_s}) {
         const QFileInfo journal(chemin + suffixe);

@@ -189,7 +189,9 @@ QString convertirBaseAccess(const QString& importeur, const QString& chemin, con
         QFile::remove(temporaire);
         throw Echec(u"Impossible de garder l'original de « %1 » : %2"_s.arg(nom, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    if (remplacerParTemporaire(temporaire, chemin)) {
+    try {
+        remplacerParTemporaire(temporaire, chemin);
+    } catch (const Echec&) {
         QFile::remove(original);
         throw Echec(u"Impossible de remplacer « %1 » par la base convertie."_s.arg(nom));
     }

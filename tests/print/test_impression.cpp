@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,8 +47,9 @@ TEST_F(Impression, LesAppelsSuiventLaMiseEnPage)
     Programme& p = programme();
     imprimante->resultat.reussi = false;
     imprimante->resultat.erreur = u"panne"_s;
-    const ResultatImpression r =
-        ImprimeFiche(p.imprimante(), fiche(u"POULET RÔTI"_s, {u"  1 poulet  "_s}, {u"  Cuire.  "_s, QString(97, u'x')}), photoRouge());
+    // The printer's verdict reaches the caller.
+    EXPECT_THAT([&] { ImprimeFiche(p.imprimante(), fiche(u"POULET RÔTI"_s, {u"  1 poulet  "_s}, {u"  Cuire.  "_s, QString(97, u'x')}), photoRouge()); },
+                testing::ThrowsMessage<Echec>(testing::StrEq("panne")));
     EXPECT_EQ(imprimante->journal,
               (QStringList{u"police Arial"_s, u"taille 12"_s, u"gras"_s, u"couleur #000080"_s,
                            u"document POULET RÔTI"_s,
@@ -61,9 +63,6 @@ TEST_F(Impression, LesAppelsSuiventLaMiseEnPage)
                            u"ligne 10:  1 poulet  "_s, u"ligne "_s, u"ligne 25:Preparation"_s, u"ligne "_s,
                            u"ligne 10:Cuire."_s, u"ligne 10:"_s + QString(96, u'x'), u"ligne 10:x"_s,
                            u"ligne "_s, u"ligne 40:Bon Appétit"_s, u"fin"_s}));
-    // The printer's verdict reaches the caller.
-    EXPECT_FALSE(r.reussi);
-    EXPECT_EQ(r.erreur, u"panne"_s);
 }
 
 TEST_F(Impression, TitreCentreEtPhotoAbsente)
@@ -131,14 +130,13 @@ protected:
 TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
 {
     Programme& p = programme(true);
-    const ResultatImpression r =
+    const QString pdf =
         ImprimeFiche(p.imprimante(), fiche(u"POULET RÔTI"_s, {u"1 poulet fermier"_s, u"   gros sel"_s}, {u"Cuire au four."_s}),
                      photoRouge());
-    ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
-    EXPECT_EQ(r.fichierPdf, chemin(u"POULET RÔTI.pdf"_s));
-    ASSERT_EQ(pages(r.fichierPdf), 1);
+    EXPECT_EQ(pdf, chemin(u"POULET RÔTI.pdf"_s));
+    ASSERT_EQ(pages(pdf), 1);
 
-    const QString t = texte(r.fichierPdf);
+    const QString t = texte(pdf);
     QStringList lignes;
     for (const QString& l : t.split(u'\n'))
         if (!l.trimmed().isEmpty())
@@ -168,7 +166,7 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
 
     // The photograph: a red block of 3000 x 2400 twips (150 x 120 points),
     // found by drawing the page at 72 dots per inch.
-    ASSERT_TRUE(lancer(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, r.fichierPdf,
+    ASSERT_TRUE(lancer(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, pdf,
                                        chemin(u"page"_s)}));
     const QImage page(chemin(u"page.png"_s));
     ASSERT_FALSE(page.isNull());
@@ -193,14 +191,13 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
 TEST_F(ImpressionPdf, UnePageCommenceeParLImprimanteCompteSesPropresLignes)
 {
     Programme& p = programme(true);
-    const ResultatImpression r = ImprimeFiche(p.imprimante(), fiche(u"LONGUE"_s, {}, numerotees(130)), QImage());
-    ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
+    const QString pdf = ImprimeFiche(p.imprimante(), fiche(u"LONGUE"_s, {}, numerotees(130)), QImage());
     // The heading and sixty lines at 12 points are more than one A4 page: the
     // printer's own overflow begins page 2, which then holds sixty lines.
-    ASSERT_EQ(pages(r.fichierPdf), 3);
+    ASSERT_EQ(pages(pdf), 3);
     QStringList page;
     for (int i = 1; i <= 3; ++i)
-        page.append(texte(r.fichierPdf, i).trimmed());
+        page.append(texte(pdf, i).trimmed());
     EXPECT_TRUE(page[0].startsWith(u"LONGUE"_s) && page[0].contains(u"Ligne 000"_s));
     EXPECT_EQ(page[1].count(u"Ligne"_s), 60);
     EXPECT_TRUE(page[2].endsWith(u"Bon Appétit"_s));
@@ -215,14 +212,13 @@ TEST_F(ImpressionPdf, AucuneLigneNeDescendSousLaZoneImprimable)
     imp.setTaillePolice(12);
     for (int i = 0; i < 200; ++i)
         imp.imprimerLigne({{10, u"Ligne"_s}});
-    const ResultatImpression r = imp.finDocument();
-    ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
+    const QString pdf = imp.finDocument();
     QPrinter a4(QPrinter::HighResolution);
     a4.setOutputFormat(QPrinter::PdfFormat);
     a4.setPageSize(QPageSize(QPageSize::A4));
     const double bas = a4.pageLayout().paintRect(QPageLayout::Point).bottom();
     // Word boxes in points from the top of the page.
-    const QString boites = lancer(u"pdftotext"_s, {u"-bbox"_s, r.fichierPdf, u"-"_s}).value_or(QString());
+    const QString boites = lancer(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}).value_or(QString());
     double plusBas = 0;
     int mots = 0;
     for (const auto& m : QRegularExpression(u"yMax=\"([0-9.]+)\""_s).globalMatch(boites)) {
@@ -242,12 +238,12 @@ TEST_F(ImpressionPdf, LExportCoupeAvecLaPoliceDeLaDerniereImpression)
     for (int i = 0; i < 60; ++i)
         mots.append(u"mot%1"_s.arg(i));
     r.preparation = QStringList{mots.join(u' ')};
-    ASSERT_EQ(ExporterTexte(p.imprimante(), r), std::nullopt);
+    ASSERT_NO_THROW(ExporterTexte(p.imprimante(), r));
     const qsizetype avant = contenu(chemin(u"MEME.txt"_s)).count('\n');
 
-    ASSERT_TRUE(ImprimeFiche(p.imprimante(), fiche(u"MEME"_s), QImage()).reussi);
+    ASSERT_NO_THROW(ImprimeFiche(p.imprimante(), fiche(u"MEME"_s), QImage()));
     QFile::remove(chemin(u"MEME.txt"_s));
-    ASSERT_EQ(ExporterTexte(p.imprimante(), r), std::nullopt);
+    ASSERT_NO_THROW(ExporterTexte(p.imprimante(), r));
     // Arial 12 bold is wider than the printer's first font: more lines.
     EXPECT_GT(contenu(chemin(u"MEME.txt"_s)).count('\n'), avant);
 }
@@ -256,10 +252,8 @@ TEST_F(ImpressionPdf, UnPdfImpossibleAEcrireEstSignale)
 {
     Programme& p = programme(true);
     ASSERT_TRUE(QDir(dossier.path()).mkdir(u"BLOQUE.pdf"_s));
-    const ResultatImpression r = ImprimeFiche(p.imprimante(), fiche(u"BLOQUE"_s), QImage());
-    EXPECT_FALSE(r.reussi);
-    EXPECT_TRUE(r.fichierPdf.isEmpty());
-    EXPECT_TRUE(r.erreur.contains(u"BLOQUE.pdf"_s)) << r.erreur.toStdString();
+    EXPECT_THAT([&] { ImprimeFiche(p.imprimante(), fiche(u"BLOQUE"_s), QImage()); },
+                testing::ThrowsMessage<Echec>(testing::HasSubstr("BLOQUE.pdf")));
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST_F(Creation, SansModeleLaFenetreResteEtRienNApparait)
 TEST_F(Creation, LaCopieDuModeleNEcrasePasUnFichierExistant)
 {
     ecrire(chemin(u"X.MDB"_s), "precieux");
-    EXPECT_TRUE(copierModele(chemin(u"Base.kal"_s), chemin(u"X.MDB"_s)).has_value());
+    EXPECT_THROW(copierModele(chemin(u"Base.kal"_s), chemin(u"X.MDB"_s)), Echec);
     EXPECT_EQ(contenu(chemin(u"X.MDB"_s)), QByteArray("precieux"));
     EXPECT_EQ(fichiers(), QStringList({u"Base.kal"_s, u"X.MDB"_s}));
 }

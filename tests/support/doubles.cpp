@@ -91,10 +91,12 @@ void FausseImprimante::nouvellePage()
     journal.append(u"page"_s);
 }
 
-ResultatImpression FausseImprimante::finDocument()
+QString FausseImprimante::finDocument()
 {
     journal.append(u"fin"_s);
-    return resultat;
+    if (!resultat.reussi)
+        throw Echec(resultat.erreur);
+    return resultat.fichierPdf;
 }
 
 double FausseImprimante::largeurTexte(const QString& texte)

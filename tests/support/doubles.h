@@ -74,6 +74,13 @@ protected:
     qint64 copierBloc(int entree, int sortie, qint64 taille) override;
 };
 
+// How the fake printer's job ends: the PDF file given, or the failure thrown.
+struct ResultatImpression {
+    bool reussi = true;
+    QString fichierPdf;
+    QString erreur;
+};
+
 // Records what is printed; text widths are a fixed number of twips per
 // character, or what `largeur` says when set.
 class FausseImprimante : public Imprimante {
@@ -93,7 +100,7 @@ public:
     void dessinerImage(const QImage& image, double x, double y, double l, double h) override;
     void nouvellePage() override;
     int page() const override { return static_cast<int>(journal.count(QStringLiteral("page"))); }
-    ResultatImpression finDocument() override;
+    QString finDocument() override;
     double largeurTexte(const QString& texte) override;
 
     // The lines printed, each as its pieces at their columns, pages split by "page".

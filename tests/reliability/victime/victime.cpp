@@ -90,10 +90,8 @@ int main(int argc, char** argv)
         if (operation == u"copier"_s && args.size() == 4) {
             Copieur copieur;
             pret();
-            for (int k = 0;; ++k) {
-                if (const auto erreur = copieur.copier(args.at(1 + k % 2), args.at(3)))
-                    return echec(*erreur);
-            }
+            for (int k = 0;; ++k)
+                copieur.copier(args.at(1 + k % 2), args.at(3));
         }
         if (operation == u"garder"_s) {
             VerrouDossier verrou(args.at(1));
