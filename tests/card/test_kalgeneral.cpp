@@ -62,22 +62,14 @@ QString etat(const KalGeneral& k)
                        k.Retour, k.Gene})
         if (a->isVisible())
             v << a->objectName();
-    v << u"|"_s;
-    if (!k.MSFlexGrid1->isHidden())
-        v << u"grille"_s;
-    int champs = 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{k.Label2, k.Label3, k.Label4, k.Label5, k.Label6, k.Label7,
-                                                       k.Label8, k.Text1, k.Text2, k.Text3, k.Text4, k.Text5,
-                                                       k.Text6, k.Text7})
-        champs += w->isHidden() ? 0 : 1;
-    if (champs)
-        v << (champs == 14 ? u"champs"_s : u"champs:"_s + QString::number(champs));
-    if (!k.Image1->isHidden())
-        v << u"Image1"_s;
-    if (!k.Label9->isHidden())
-        v << u"Label9"_s;
-    if (!k.Text8->isHidden())
-        v << u"Text8"_s;
+    v << u"|"_s << (k.MSFlexGrid1->isHidden() ? QString() : u"grille"_s);
+    const std::initializer_list<QWidget*> champs{k.Label2, k.Label3, k.Label4, k.Label5, k.Label6, k.Label7, k.Label8,
+                                                 k.Text1,  k.Text2,  k.Text3,  k.Text4,  k.Text5,  k.Text6,  k.Text7};
+    const auto n = std::count_if(champs.begin(), champs.end(), [](QWidget* w) { return !w->isHidden(); });
+    v << (n == 14 ? u"champs"_s : n ? u"champs:"_s + QString::number(n) : QString());
+    for (QWidget* w : std::initializer_list<QWidget*>{k.Image1, k.Label9, k.Text8})
+        v << (w->isHidden() ? QString() : w->objectName());
+    v.removeAll(QString());
     return v.join(u' ');
 }
 
@@ -129,10 +121,18 @@ protected:
 
 // ---- the list and the card
 
-TEST_F(Carte, ListeLesRecettesDeLaCategorieDansLOrdreDesNumeros)
+// The list in number order, a card opened from the keyboard, "Precedant" and
+// "Suivant" stopping at the ends with the photograph following, then titles in
+// double (only a change can make them): the first is shown, the clicked number kept.
+TEST_F(Carte, LaListeLaFicheEtPrecedantSuivantSArretentAuxBouts)
 {
-    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"DES"_s, u"TARTE"_s),
-                             recette(u"AGN"_s, u"EPAULE"_s), recette(u"AGN"_s, u"CARRE"_s)});
+    Fiche epaule = recette(u"AGN"_s, u"EPAULE"_s, u"200 g\r\n\r\nsel"_s);
+    epaule.preparation = u"Cuire.\r\n"_s;
+    epaule.vin = u"Bordeaux"_s;
+    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s, u"i1"_s), recette(u"DES"_s, u"TARTE"_s), epaule,
+                             recette(u"AGN"_s, u"CARRE"_s, u"i3"_s)});
+    ecrireImage(chemin(u"Images/GIGOT.jpg"_s), Qt::green, "JPG");
+    ecrireImage(chemin(u"Images/Epaule.JPG"_s), Qt::red, "BMP");  // a bitmap under .JPG
     EXPECT_EQ(k.Label1->text(), u"AGNEAU  Nombre de Fiches 3"_s);
     EXPECT_EQ(etat(k), EtatListe);
     const Grille& g = *k.MSFlexGrid1;
@@ -142,6 +142,38 @@ TEST_F(Carte, ListeLesRecettesDeLaCategorieDansLOrdreDesNumeros)
     EXPECT_EQ(lignes, (QStringList{u"N° NOM DE LA RECETTE"_s, u"1 GIGOT"_s, u"3 EPAULE"_s, u"4 CARRE"_s}));
     // 1024 pixels wide: PourcentZoom 102.
     EXPECT_EQ(QList<double>({g.ColWidth(0), g.ColWidth(1), g.FontSize()}), QList<double>({816, 8160, 8.16}));
+
+    for (const Qt::Key touche : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(k.MSFlexGrid1, touche);
+    EXPECT_EQ(etat(k), EtatFiche);
+    EXPECT_EQ(QStringList({k.Text1->texte(), k.Text2->texte(), k.Text3->texte(), k.Text5->texte(), k.Text7->texte(),
+                           k.Label9->text()}),
+              QStringList({u"EPAULE"_s, u"10 MN"_s, u"?"_s, u"200 g\r\n\r\nsel"_s, u"Bordeaux"_s, u"Fiche N° 3 N° 2"_s}));
+    EXPECT_EQ(k.List1 + k.List2, (QStringList{u"200 g"_s, QString(), u"sel"_s, u"Cuire."_s}));
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
+
+    const auto voir = [&] { return k.Label9->text() + u' ' + k.Text1->texte() + u' ' + k.List1.join(u','); };
+    for (int i = 0; i < 2; ++i) {
+        k.Preced_Click();
+        EXPECT_EQ(voir(), u"Fiche N° 1 N° 1 GIGOT i1"_s);
+        EXPECT_TRUE(couleurDe(*k.Image1, Qt::green));
+    }
+    for (int i = 0; i < 3; ++i)
+        k.Suivant_Click();
+    EXPECT_EQ(voir(), u"Fiche N° 4 N° 3 CARRE i3"_s);
+    // No photograph: the placeholder, and the offer to add one.
+    EXPECT_EQ(etat(k), EtatFicheSansPhoto);
+    EXPECT_TRUE(couleurDe(*k.Image1, Qt::blue));
+    EXPECT_TRUE(dialogues->questions.isEmpty());  // nothing typed, nothing asked
+    k.Retour_Click();
+    EXPECT_EQ(etat(k), EtatListe);
+
+    base().modifier(3, u"EPAULE"_s, recette(u"AGN"_s, u"GIGOT"_s, u"second"_s));
+    k.Retour_Click();
+    k.MSFlexGrid1->cliquer(2, 1);
+    EXPECT_EQ(k.Text5->texte() + u' ' + k.Label9->text(), u"i1 Fiche N° 3 N° 1"_s);
+    k.Gene_Click();
+    EXPECT_TRUE(prog->kalGeneral.isNull());
 }
 
 TEST_F(Carte, SansBaseOuverteLeDitEtMontreUneListeVide)
@@ -153,56 +185,6 @@ TEST_F(Carte, SansBaseOuverteLeDitEtMontreUneListeVide)
     saisir(k, u"X"_s);
     k.Enreg_Click();
     EXPECT_EQ(etat(k), EtatSaisie);
-}
-
-TEST_F(Carte, LeClicSurLaDeuxiemeLigneMontreSaFiche)
-{
-    Fiche epaule = recette(u"AGN"_s, u"EPAULE"_s, u"200 g\r\n\r\nsel"_s);
-    epaule.preparation = u"Cuire.\r\n"_s;
-    epaule.vin = u"Bordeaux"_s;
-    KalGeneral& k = charger({recette(u"AGN"_s, u"GIGOT"_s), recette(u"DES"_s, u"TARTE"_s), epaule});
-    ecrireImage(chemin(u"Images/Epaule.JPG"_s), Qt::red, "BMP");  // a bitmap under .JPG
-    for (const Qt::Key touche : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-        QTest::keyClick(k.MSFlexGrid1, touche);
-    EXPECT_EQ(etat(k), EtatFiche);
-    EXPECT_EQ(QStringList({k.Text1->texte(), k.Text2->texte(), k.Text3->texte(), k.Text5->texte(), k.Text7->texte(),
-                           k.Label9->text()}),
-              QStringList({u"EPAULE"_s, u"10 MN"_s, u"?"_s, u"200 g\r\n\r\nsel"_s, u"Bordeaux"_s, u"Fiche N° 3 N° 2"_s}));
-    EXPECT_EQ(k.List1 + k.List2, (QStringList{u"200 g"_s, QString(), u"sel"_s, u"Cuire."_s}));
-    EXPECT_TRUE(couleurDe(*k.Image1, Qt::red));
-    k.Retour_Click();
-    EXPECT_EQ(etat(k), EtatListe);
-
-    // Titles in double (only a change can make them): the first is shown, the clicked number kept.
-    base().modifier(3, u"EPAULE"_s, recette(u"AGN"_s, u"GIGOT"_s, u"second"_s));
-    k.Retour_Click();
-    k.MSFlexGrid1->cliquer(2, 1);
-    EXPECT_EQ(k.Text5->texte() + u' ' + k.Label9->text(), u"1 oeuf Fiche N° 3 N° 1"_s);
-    k.Gene_Click();
-    EXPECT_TRUE(prog->kalGeneral.isNull());
-}
-
-TEST_F(Carte, PrecedantEtSuivantSArretentAuxBoutsEtLaPhotoSuit)
-{
-    KalGeneral& k = charger({recette(u"AGN"_s, u"UN"_s, u"i1"_s), recette(u"DES"_s, u"TARTE"_s),
-                             recette(u"AGN"_s, u"DEUX"_s, u"i2"_s), recette(u"AGN"_s, u"TROIS"_s, u"i3"_s)});
-    ecrireImage(chemin(u"Images/UN.jpg"_s), Qt::green, "JPG");
-    k.MSFlexGrid1->cliquer(2, 1);
-    const auto voir = [&] { return k.Label9->text() + u' ' + k.Text1->texte() + u' ' + k.List1.join(u','); };
-    for (int i = 0; i < 2; ++i) {
-        k.Preced_Click();
-        EXPECT_EQ(voir(), u"Fiche N° 1 N° 1 UN i1"_s);
-        EXPECT_TRUE(couleurDe(*k.Image1, Qt::green));
-    }
-    k.Suivant_Click();
-    EXPECT_EQ(voir(), u"Fiche N° 3 N° 2 DEUX i2"_s);
-    k.Suivant_Click();
-    k.Suivant_Click();
-    EXPECT_EQ(voir(), u"Fiche N° 4 N° 3 TROIS i3"_s);
-    // No photograph: the placeholder, and the offer to add one.
-    EXPECT_EQ(etat(k), EtatFicheSansPhoto);
-    EXPECT_TRUE(couleurDe(*k.Image1, Qt::blue));
-    EXPECT_TRUE(dialogues->questions.isEmpty());  // nothing typed, nothing asked
 }
 
 // Typing is never left behind without a question; "Non" keeps the form.
