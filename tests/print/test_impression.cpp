@@ -5,7 +5,6 @@
 
 #include "environnement.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPrinter>
@@ -208,18 +207,12 @@ protected:
             return std::nullopt;
         return QString::fromUtf8(p.readAllStandardOutput());
     }
-    static QString texte(const QString& pdf, int page = 0)
+    // The text of each page (pdftotext ends each with a form feed).
+    static QStringList pages(const QString& pdf)
     {
-        QStringList a{u"-layout"_s};
-        if (page > 0)
-            a << u"-f"_s << QString::number(page) << u"-l"_s << QString::number(page);
-        return lancer(u"pdftotext"_s, a << pdf << u"-"_s).value_or(QString());
-    }
-    static int pages(const QString& pdf)
-    {
-        const QRegularExpressionMatch m =
-            QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(lancer(u"pdfinfo"_s, {pdf}).value_or(QString()));
-        return m.hasMatch() ? m.captured(1).toInt() : 0;
+        QStringList p = lancer(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}).value_or(QString()).split(u'\f');
+        p.removeLast();
+        return p;
     }
 };
 
@@ -231,10 +224,11 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
                      photoRouge());
     ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
     EXPECT_EQ(r.fichierPdf, chemin(u"POULET RÔTI.pdf"_s));
-    ASSERT_EQ(pages(r.fichierPdf), 1);
+    const QStringList page = pages(r.fichierPdf);
+    ASSERT_EQ(page.size(), 1);
 
     // Columns 10 < 25 < 40: the values line up at 40, ingredient lines keep their blanks.
-    const QString t = texte(r.fichierPdf);
+    const QString& t = page.first();
     const auto colonne = [&](const QString& mot) {
         for (const QString& l : t.split(u'\n'))
             if (l.contains(mot))
@@ -252,13 +246,13 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
     // found by drawing the page at 72 dots per inch.
     ASSERT_TRUE(lancer(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, r.fichierPdf,
                                        chemin(u"page"_s)}));
-    const QImage page(chemin(u"page.png"_s));
-    ASSERT_FALSE(page.isNull());
+    const QImage image(chemin(u"page.png"_s));
+    ASSERT_FALSE(image.isNull());
     QRect rouge;
     int bleus = 0;  // the text is dark blue
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) {
-            const QColor c = page.pixelColor(x, y);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
             if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
                 rouge |= QRect(x, y, 1, 1);
             if (c.blue() > c.red() + 60 && c.blue() > c.green() + 60)
@@ -279,13 +273,11 @@ TEST_F(ImpressionPdf, UnePageCommenceeParLImprimanteCompteSesPropresLignes)
     ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
     // The heading and sixty lines at 12 points are more than one A4 page: the
     // printer's own overflow begins page 2, which then holds sixty lines.
-    ASSERT_EQ(pages(r.fichierPdf), 3);
-    QStringList page;
-    for (int i = 1; i <= 3; ++i)
-        page.append(texte(r.fichierPdf, i).trimmed());
-    EXPECT_TRUE(page[0].startsWith(u"LONGUE"_s) && page[0].contains(u"Ligne 000"_s));
+    QStringList page = pages(r.fichierPdf);
+    ASSERT_EQ(page.size(), 3);
+    EXPECT_TRUE(page[0].trimmed().startsWith(u"LONGUE"_s) && page[0].contains(u"Ligne 000"_s));
     EXPECT_EQ(page[1].count(u"Ligne"_s), 60);
-    EXPECT_TRUE(page[2].endsWith(u"Bon Appétit"_s));
+    EXPECT_TRUE(page[2].trimmed().endsWith(u"Bon Appétit"_s));
     EXPECT_EQ(page.join(u' ').count(u"Ligne"_s), 130);
 }
 
@@ -313,22 +305,6 @@ TEST_F(ImpressionPdf, AucuneLigneNeDescendSousLaZoneImprimable)
     }
     EXPECT_EQ(mots, 200);
     EXPECT_LE(plusBas, bas + 0.5);
-}
-
-TEST_F(ImpressionPdf, LExportCoupeAvecLaPoliceDeLaDerniereImpression)
-{
-    Programme& p = programme(true);
-    QStringList mots;
-    for (int i = 0; i < 60; ++i)
-        mots.append(u"mot%1"_s.arg(i));
-    const FicheRecette r = recette(u"MEME"_s, {}, {mots.join(u' ')});
-    ASSERT_EQ(ExporterTexte(p.imprimante(), r), std::nullopt);
-    const qsizetype avant = contenu(chemin(u"MEME.txt"_s)).count('\n');
-    ASSERT_TRUE(ImprimeFiche(p.imprimante(), recette(u"MEME"_s), QImage()).reussi);
-    QFile::remove(chemin(u"MEME.txt"_s));
-    ASSERT_EQ(ExporterTexte(p.imprimante(), r), std::nullopt);
-    // Arial 12 bold is wider than the printer's first font: more lines.
-    EXPECT_GT(contenu(chemin(u"MEME.txt"_s)).count('\n'), avant);
 }
 
 TEST_F(ImpressionPdf, UnFichierImpossibleAEcrireEstSignale)
