@@ -266,21 +266,6 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
     EXPECT_LT(rouge.top(), 45 + 60);  // the printable area's margin, not the text position
 }
 
-TEST_F(ImpressionPdf, UnePageCommenceeParLImprimanteCompteSesPropresLignes)
-{
-    Programme& p = programme(true);
-    const ResultatImpression r = ImprimeFiche(p.imprimante(), recette(u"LONGUE"_s, {}, numerotees(130)), QImage());
-    ASSERT_TRUE(r.reussi) << r.erreur.toStdString();
-    // The heading and sixty lines at 12 points are more than one A4 page: the
-    // printer's own overflow begins page 2, which then holds sixty lines.
-    QStringList page = pages(r.fichierPdf);
-    ASSERT_EQ(page.size(), 3);
-    EXPECT_TRUE(page[0].trimmed().startsWith(u"LONGUE"_s) && page[0].contains(u"Ligne 000"_s));
-    EXPECT_EQ(page[1].count(u"Ligne"_s), 60);
-    EXPECT_TRUE(page[2].trimmed().endsWith(u"Bon Appétit"_s));
-    EXPECT_EQ(page.join(u' ').count(u"Ligne"_s), 130);
-}
-
 // The line that would cross the bottom of the printable area begins the next page.
 TEST_F(ImpressionPdf, AucuneLigneNeDescendSousLaZoneImprimable)
 {
