@@ -96,9 +96,8 @@ protected:
     QStringList table()
     {
         QStringList t;
-        for (int n = 1; n <= base().compter(); ++n)
-            if (const auto f = base().ficheParNumero(n))
-                t << QString::number(n) + u':' + f->titre;
+        for (const Fiche& f : base().toutesLesFiches())
+            t << QString::number(f.numero) + u':' + f.titre;
         return t;
     }
     static void saisir(KalGeneral& k, const QString& titre, const QString& difficulte = u"a"_s,

@@ -183,18 +183,6 @@ TEST_F(Export, LeTitreSeCentreSurSaLongueurEtRienSansIngredient)
     }
 }
 
-TEST_F(Export, LaPreparationEstCoupeeEtCeQui1252NeTientPasDevientPointDInterrogation)
-{
-    ASSERT_EQ(exporter(recette(u"LONGUE"_s, {u"½ œuf ☃ 𝄞"_s}, {u"   "_s + QString(100, u'p') + u" fin"_s})), std::nullopt);
-    const QList<QByteArray> l = lignesDe(u"LONGUE.txt"_s);
-    ASSERT_GE(l.size(), 16);
-    EXPECT_EQ(l.at(9), blancs(9) + "\xbd \x9c" "uf ? ?\r");
-    // At 9600 twips the only blanks are the leading ones: the cut leaves them
-    // alone on a line, which trimming empties; the run is then cut at 96.
-    EXPECT_EQ(l.mid(13, 3), (QList<QByteArray>{blancs(9) + '\r', blancs(9) + QByteArray(96, 'p') + '\r',
-                                               blancs(9) + "pppp fin\r"}));
-}
-
 // Through the real Qt printer, writing PDF files in the working folder.
 class ImpressionPdf : public DossierProgramme {
 protected:
