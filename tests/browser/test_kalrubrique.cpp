@@ -3,14 +3,13 @@
 #include "platform/grille.h"
 #include "platform/textes.h"
 #include "app/programme.h"
+#include "store/sqlite.h"
 
 #include "environnement.h"
 
 #include <QAction>
 #include <QImage>
 #include <QLabel>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -25,12 +24,6 @@ const QStringList Rubriques = {
     u"GIBIER"_s, u"LAPIN"_s, u"LEGUME"_s, u"PAIN"_s, u"PLAT COMPLET"_s, u"POISSON"_s,
     u"PORC"_s, u"POULET"_s, u"SAUCE"_s, u"VEAU"_s, u"TERRINE DE VIANDE"_s, u"NOUGAT"_s,
 };
-const QStringList Codes = {
-    u"AGN"_s, u"BOE"_s, u"CAN"_s, u"FOI"_s, u"CHA"_s, u"COM"_s, u"COQ"_s, u"CRU"_s,
-    u"DES"_s, u"FON"_s, u"FRO"_s, u"MAG"_s, u"GIB"_s, u"LAP"_s, u"LEG"_s, u"PAI"_s,
-    u"PLA"_s, u"POI"_s, u"POR"_s, u"POU"_s, u"SAU"_s, u"VEA"_s, u"VIT"_s, u"NOU"_s,
-};
-
 Fiche complete(const QString& code, const QString& titre, const QString& prepa)
 {
     Fiche f = fiche(code, titre, u"2 oeufs\r\n1 citron"_s, u"Battre.\r\nCuire."_s);
@@ -41,12 +34,11 @@ Fiche complete(const QString& code, const QString& titre, const QString& prepa)
     return f;
 }
 
-// `n` recipes spread over the listed categories.
-QList<Fiche> reparties(int n)
+QList<Fiche> agneaux(int n)
 {
     QList<Fiche> fiches;
     for (int i = 0; i < n; ++i)
-        fiches.append(fiche(Codes.at(i % Codes.size()), u"RECETTE %1"_s.arg(i + 1, 3, 10, QChar(u'0'))));
+        fiches.append(fiche(u"AGN"_s, u"RECETTE %1"_s.arg(i + 1, 3, 10, QChar(u'0'))));
     return fiches;
 }
 
@@ -59,9 +51,9 @@ void image(const QString& chemin, const QColor& couleur, const char* format)
 
 class Rubrique : public DossierProgramme {
 protected:
-    KalRubrique* ouvrir(const QList<Fiche>& fiches = {}, bool pdf = false)
+    KalRubrique* ouvrir(const QList<Fiche>& fiches = {})
     {
-        Programme& p = programme(pdf);
+        Programme& p = programme();
         creerBase(u"Essai.mdb"_s, fiches);
         ouvrirBase(u"Essai.mdb"_s);
         return p.charger(p.kalRubrique);
@@ -93,33 +85,8 @@ protected:
 
     static bool enApercu(const KalRubrique& w)
     {
-        bool tout = !w.MSFlexGrid1->isVisibleTo(&w) && !w.Imprimante->isVisible() && w.Effacer->isVisible()
-            && w.Retour->isVisible() && w.Image1->isVisibleTo(&w);
-        for (const QWidget* c : std::initializer_list<const QWidget*>{
-                 w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7, w.Text1,
-                 w.Text2, w.Text3, w.Text4, w.Text5, w.Text6})
-            tout = tout && c->isVisibleTo(&w);
-        return tout;
-    }
-
-    // The page count and the text of one page of a PDF, through poppler's tools.
-    static int pages(const QString& pdf)
-    {
-        QProcess p;
-        p.start(u"pdfinfo"_s, {pdf});
-        EXPECT_TRUE(p.waitForFinished(30000));
-        const QRegularExpressionMatch m =
-            QRegularExpression(u"^Pages:\\s+(\\d+)"_s, QRegularExpression::MultilineOption)
-                .match(QString::fromUtf8(p.readAllStandardOutput()));
-        return m.hasMatch() ? m.captured(1).toInt() : -1;
-    }
-    static QString textePage(const QString& pdf, int page)
-    {
-        QProcess p;
-        const QString n = QString::number(page);
-        p.start(u"pdftotext"_s, {u"-layout"_s, u"-f"_s, n, u"-l"_s, n, pdf, u"-"_s});
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return QString::fromUtf8(p.readAllStandardOutput());
+        return !w.MSFlexGrid1->isVisibleTo(&w) && !w.Imprimante->isVisible() && w.Effacer->isVisible()
+            && w.Text1->isVisibleTo(&w) && w.Text6->isVisibleTo(&w) && w.Label7->isVisibleTo(&w) && w.Image1->isVisibleTo(&w);
     }
 };
 
@@ -141,20 +108,19 @@ TEST_F(Rubrique, UneBaseVideMontreEtImprimeLesVingtQuatreRubriquesSansRecette)
     // Printed, the headings alone; a printer that fails says so.
     imprimante->resultat = {false, QString(), u"L'imprimante « Cuisine » n'est pas prête."_s};
     w->Imprimante_Click();
-    QStringList attendu{QString(), QString()};
-    for (const QString& r : Rubriques)
-        attendu.append(u"10:"_s + r);
-    EXPECT_EQ(imprimante->lignes(), attendu);
+    EXPECT_EQ(imprimante->lignes().size(), 2 + Rubriques.size());
     EXPECT_EQ(dialogues->messages.size(), 1);
     EXPECT_EQ(dialogues->dernierMessage(), u"L'imprimante « Cuisine » n'est pas prête."_s);
     EXPECT_TRUE(enListe(*w));
 }
 
+// Codes out of the list (in another letter case too) are neither listed nor counted.
 TEST_F(Rubrique, LesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
 {
     KalRubrique* w = ouvrir({fiche(u"VEA"_s, u"ROTI DE VEAU"_s), fiche(u"POU"_s, u"POULET BASQUAISE"_s),
                              fiche(u"POU"_s, u"POULET AU CITRON"_s), fiche(u"VEA"_s, u"BLANQUETTE"_s),
-                             fiche(u"POU"_s, u"COQUELET"_s)});
+                             fiche(u"POU"_s, u"COQUELET"_s), fiche(u"BEU"_s, u"BEURRE D'ESCARGOT"_s),
+                             fiche(u"pou"_s, u"POULE MINUSCULE"_s), fiche(u"XYZ"_s, u"MYSTERE"_s)});
     const QStringList l = colonnes(*w->MSFlexGrid1);
     ASSERT_EQ(l.size(), 30);
     EXPECT_EQ(l.mid(19), (QStringList{u"|PORC"_s, u"|POULET"_s, u"2|POULET BASQUAISE"_s, u"3|POULET AU CITRON"_s,
@@ -163,78 +129,27 @@ TEST_F(Rubrique, LesRecettesSuiventLeurRubriqueDansLOrdreDeLaTable)
     EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  5"_s);
 
     // A record without a number: an empty cell, not "0".
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(chemin(u"Essai.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, "UPDATE Ordre SET Numero = NULL WHERE Id = (SELECT Id FROM Fiche WHERE Titre = 'COQUELET')",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
+    sqlite::Database(chemin(u"Essai.mdb"_s), SQLITE_OPEN_READWRITE)
+        .executer("UPDATE Ordre SET Numero = NULL WHERE Id = (SELECT Id FROM Fiche WHERE Titre = 'COQUELET')");
     w->Effacer->trigger();
     EXPECT_TRUE(colonnes(*w->MSFlexGrid1).contains(u"|COQUELET"_s));
 }
 
-TEST_F(Rubrique, LesCodesHorsDeLaListeNeSontNiListesNiComptes)
-{
-    KalRubrique* w = ouvrir({fiche(u"BEU"_s, u"BEURRE D'ESCARGOT"_s), fiche(u"VER"_s, u"VERRINE AVOCAT"_s),
-                             fiche(u"XYZ"_s, u"MYSTERE"_s), fiche(u"pou"_s, u"POULE MINUSCULE"_s),
-                             fiche(u"AST"_s, u"ASTUCE DU CHEF"_s), fiche(u"DES"_s, u"TARTE"_s)});
-    const Grille& g = *w->MSFlexGrid1;
-    EXPECT_EQ(g.Rows(), 26);
-    EXPECT_EQ(g.TextMatrix(10, 1), u"TARTE"_s);
-    EXPECT_EQ(ligneDe(g, u"BEURRE D'ESCARGOT"_s), -1);
-    EXPECT_EQ(ligneDe(g, u"POULE MINUSCULE"_s), -1);
-    EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  1"_s);
-}
-
-TEST_F(Rubrique, UnMemeTitreParaitDeuxFoisEtLeClicMontreLePremier)
-{
-    KalRubrique* w = ouvrir({complete(u"DES"_s, u"FLAN"_s, u"10 MN"_s), complete(u"DES"_s, u"CREME"_s, u"20 MN"_s)});
-    // The store refuses a second title on entry; a change can still make one.
-    ASSERT_TRUE(prog->donnees.BaseDonnees->modifier(2, u"CREME"_s, complete(u"DES"_s, u"FLAN"_s, u"20 MN"_s)));
-    w->Effacer_Click();
-    const QStringList l = colonnes(*w->MSFlexGrid1);
-    ASSERT_EQ(l.size(), 27);
-    EXPECT_EQ(l.mid(10, 2), (QStringList{u"1|FLAN"_s, u"2|FLAN"_s}));
-    w->MSFlexGrid1->cliquer(11, 1);
-    EXPECT_EQ(w->Text2->texte(), u"10 MN"_s);
-}
-
-TEST_F(Rubrique, UneBaseDeTrenteDeuxMilleRecettesSeListeEntiere)
-{
-    Programme& p = programme();
-    creerBase(u"Grande.mdb"_s);
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(chemin(u"Grande.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db, "BEGIN;"
-                                   "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32767)"
-                                   " INSERT INTO Cuisine SELECT i, CASE i % 3 WHEN 0 THEN 'AGN' WHEN 1 THEN 'POU' ELSE 'NOU' END,"
-                                   " 'RECETTE ' || i, '', '?', 'a', 'x', 'y', '?' FROM n;"
-                                   "COMMIT;",
-                               nullptr, nullptr, nullptr),
-                  SQLITE_OK);
-        sqlite3_close(db);
-    }
-    ouvrirBase(u"Grande.mdb"_s);
-    KalRubrique* w = p.charger(p.kalRubrique);
-    const Grille& g = *w->MSFlexGrid1;
-    EXPECT_EQ(g.Rows(), 32767 + 25);
-    EXPECT_EQ(g.TextMatrix(2, 0) + g.TextMatrix(2, 1), u"3RECETTE 3"_s);
-    EXPECT_EQ(g.TextMatrix(g.Rows() - 1, 1), u"RECETTE 32765"_s);
-    EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  32767"_s);
-}
-
 // --- The preview -----------------------------------------------------------
 
-TEST_F(Rubrique, UnClicSurUneRecetteMontreSonApercuParLeTitre)
+// Headings and empty cells open nothing; a click in a recipe's row, in either column, opens it by its title.
+TEST_F(Rubrique, UnClicSurUneRecetteMontreSonApercuEtLesEnTetesNeChangentRien)
 {
-    KalRubrique* w = ouvrir({complete(u"POU"_s, u"POULET BASQUAISE"_s, u"15 MN"_s),
-                             complete(u"VEA"_s, u"BLANQUETTE"_s, u"30 MN"_s)});
+    KalRubrique* w = ouvrir({fiche(u"AGN"_s, QString()), complete(u"VEA"_s, u"BLANQUETTE"_s, u"30 MN"_s)});
     const Grille& g = *w->MSFlexGrid1;
-    const int r = ligneDe(g, u"BLANQUETTE"_s);
-    ASSERT_GT(r, 0);
-    // Column 0 clicked: the title of the row is what counts.
-    w->MSFlexGrid1->cliquer(r, 0);
+    ASSERT_EQ(g.Rows(), 27);
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int c = 0; c < 2 && g.TextMatrix(r, 1) != u"BLANQUETTE"_s; ++c) {
+            w->MSFlexGrid1->cliquer(r, c);
+            ASSERT_TRUE(enListe(*w)) << r << "," << c << " " << g.TextMatrix(r, 1).toStdString();
+        }
+    EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  2"_s);
+    w->MSFlexGrid1->cliquer(ligneDe(g, u"BLANQUETTE"_s), 0);
     EXPECT_TRUE(enApercu(*w));
     EXPECT_EQ(QStringList({w->Label1->text(), w->Text1->texte(), w->Text2->texte(), w->Text3->texte(),
                            w->Text4->texte(), w->Text5->texte(), w->Text6->texte()}),
@@ -243,106 +158,57 @@ TEST_F(Rubrique, UnClicSurUneRecetteMontreSonApercuParLeTitre)
     EXPECT_NE(w->Text4->text(), u"JJ"_s);  // shown as pictograms
 }
 
-TEST_F(Rubrique, LesEnTetesEtLesCasesVidesNeChangentRien)
+// A click looks the title up: the first record of that title in table order,
+// whose category may have no name (the last name stays), or none at all.
+TEST_F(Rubrique, UnClicMontreLePremierDuTitreEtUnTitreDisparuLaisseLeResteInchange)
 {
-    Fiche sansTitre = fiche(u"AGN"_s, QString());
-    KalRubrique* w = ouvrir({sansTitre, fiche(u"DES"_s, u"TARTE"_s)});
-    const Grille& g = *w->MSFlexGrid1;
-    ASSERT_EQ(g.Rows(), 27);
-    for (int r = 0; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, 1) == u"TARTE"_s)
-            continue;
-        for (int c = 0; c < 2; ++c) {
-            w->MSFlexGrid1->cliquer(r, c);
-            ASSERT_TRUE(enListe(*w)) << r << "," << c << " " << g.TextMatrix(r, 1).toStdString();
-        }
-    }
-    EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  2"_s);
-    EXPECT_EQ(w->Text1->texte(), QString());
-}
-
-TEST_F(Rubrique, LeNomDeRubriqueResteQuandLeCodeNEnAPas)
-{
-    // The first FLAN in table order has a code without a name.
     KalRubrique* w = ouvrir({complete(u"XYZ"_s, u"FLAN"_s, u"5 MN"_s), complete(u"AST"_s, u"CREME"_s, u"6 MN"_s),
-                             complete(u"DES"_s, u"CREME BRULEE"_s, u"7 MN"_s)});
+                             complete(u"DES"_s, u"CREME BRULEE"_s, u"7 MN"_s), complete(u"POU"_s, u"COQUELET"_s, u"8 MN"_s)});
     BaseRecettes& base = *prog->donnees.BaseDonnees;
+    const auto cliquer = [&](const QString& titre) {
+        w->Effacer_Click();
+        w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, titre), 1);
+        return w->Label1->text() + u' ' + w->Text1->texte() + u' ' + w->Text2->texte();
+    };
     ASSERT_TRUE(base.modifier(3, u"CREME BRULEE"_s, complete(u"DES"_s, u"FLAN"_s, u"7 MN"_s)));
-    w->Effacer_Click();
-    w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, u"FLAN"_s), 1);
-    EXPECT_EQ(w->Label1->text(), u"NOUGAT"_s);
-    EXPECT_EQ(w->Text2->texte(), u"5 MN"_s);
-
+    EXPECT_EQ(cliquer(u"FLAN"_s), u"NOUGAT FLAN 5 MN"_s);
     ASSERT_TRUE(base.modifier(3, u"FLAN"_s, complete(u"DES"_s, u"CREME"_s, u"7 MN"_s)));
-    w->Effacer_Click();
-    w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, u"CREME"_s), 1);
-    EXPECT_EQ(w->Label1->text(), u"ASTUCE"_s);
-    EXPECT_EQ(w->Text2->texte(), u"6 MN"_s);
-}
-
-TEST_F(Rubrique, UnTitreDisparuMontreLeTitreCliqueEtLeResteInchange)
-{
-    KalRubrique* w = ouvrir({complete(u"VEA"_s, u"BLANQUETTE"_s, u"30 MN"_s),
-                             complete(u"POU"_s, u"COQUELET"_s, u"15 MN"_s)});
-    w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, u"BLANQUETTE"_s), 1);
+    EXPECT_EQ(cliquer(u"CREME"_s), u"ASTUCE CREME 6 MN"_s);
     w->Effacer_Click();
     const int r = ligneDe(*w->MSFlexGrid1, u"COQUELET"_s);
-    ASSERT_TRUE(prog->donnees.BaseDonnees->supprimer(2, u"COQUELET"_s).has_value());
+    ASSERT_TRUE(base.supprimer(4, u"COQUELET"_s).has_value());
     w->MSFlexGrid1->cliquer(r, 1);
     EXPECT_TRUE(enApercu(*w));
-    EXPECT_EQ(w->Text1->texte(), u"COQUELET"_s);
-    EXPECT_EQ(w->Text2->texte(), u"30 MN"_s);
-    EXPECT_EQ(w->Label1->text(), u"NOUGAT"_s);
+    EXPECT_EQ(w->Label1->text() + u' ' + w->Text1->texte() + u' ' + w->Text2->texte(), u"NOUGAT COQUELET 6 MN"_s);
     EXPECT_TRUE(w->Image1->estVide());
     EXPECT_TRUE(dialogues->messages.isEmpty());
 }
 
+// The photograph, or the placeholder for a missing or damaged one.
 TEST_F(Rubrique, LaPhotographieOuLImageDAttenteSAffiche)
 {
     ASSERT_TRUE(QDir().mkpath(chemin(u"Images"_s)));
     image(chemin(u"Images/PAS.jpg"_s), Qt::blue, "JPG");
     image(chemin(u"Images/TARTE.jpg"_s), Qt::red, "JPG");
-    // Written by the program: a bitmap under the title as typed.
-    image(chemin(u"Images/Flan.JPG"_s), Qt::green, "BMP");
     ecrire(chemin(u"Images/CAKE.jpg"_s), "pas une image");
-    KalRubrique* w = ouvrir({fiche(u"DES"_s, u"TARTE"_s), fiche(u"DES"_s, u"FLAN"_s), fiche(u"DES"_s, u"CHOU"_s),
-                             fiche(u"DES"_s, u"CAKE"_s)});
-    const auto couleur = [&](const QString& titre) {
+    KalRubrique* w = ouvrir({fiche(u"DES"_s, u"TARTE"_s), fiche(u"DES"_s, u"CHOU"_s), fiche(u"DES"_s, u"CAKE"_s)});
+    for (const auto& [titre, couleur] : {std::pair(u"TARTE"_s, Qt::red), std::pair(u"CHOU"_s, Qt::blue),
+                                         std::pair(u"CAKE"_s, Qt::blue)}) {
         w->Effacer_Click();
         w->MSFlexGrid1->cliquer(ligneDe(*w->MSFlexGrid1, titre), 1);
         const QImage i = w->Image1->image();
-        return i.isNull() ? QColor() : i.pixelColor(i.width() / 2, i.height() / 2);
-    };
-    const auto proche = [](const QColor& a, const QColor& b) {
-        return a.isValid() && std::abs(a.red() - b.red()) < 30 && std::abs(a.green() - b.green()) < 30
-            && std::abs(a.blue() - b.blue()) < 30;
-    };
-    EXPECT_TRUE(proche(couleur(u"TARTE"_s), Qt::red));
-    EXPECT_EQ(QFileInfo(prog->donnees.CheminPhoto).fileName(), u"TARTE.jpg"_s);
-    EXPECT_TRUE(proche(couleur(u"FLAN"_s), Qt::green));
-    EXPECT_TRUE(proche(couleur(u"CHOU"_s), Qt::blue));
-    EXPECT_TRUE(proche(couleur(u"CAKE"_s), Qt::blue));
-    // Effacer empties the picture.
-    w->Effacer_Click();
-    EXPECT_TRUE(w->Image1->estVide());
-}
-
-TEST_F(Rubrique, AutreRecetteReconstruitLaListeEtRetourFerme)
-{
-    KalRubrique* w = ouvrir({fiche(u"POU"_s, u"COQUELET"_s)});
-    w->MSFlexGrid1->cliquer(21, 1);
-    ASSERT_TRUE(enApercu(*w));
+        const QColor c = i.isNull() ? QColor() : i.pixelColor(i.width() / 2, i.height() / 2);
+        EXPECT_TRUE(c.isValid() && std::abs(c.red() - QColor(couleur).red()) < 30
+                    && std::abs(c.blue() - QColor(couleur).blue()) < 30) << titre.toStdString();
+    }
+    // Effacer empties the picture and lists the base again; Retour closes.
     ASSERT_TRUE(prog->donnees.BaseDonnees->ajouter(fiche(u"AGN"_s, u"GIGOT"_s)).has_value());
     w->Effacer_Click();
-    EXPECT_TRUE(enListe(*w));
-    EXPECT_EQ(w->MSFlexGrid1->Rows(), 27);
-    EXPECT_EQ(colonnes(*w->MSFlexGrid1).at(2), u"2|GIGOT"_s);
-    EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  2"_s);
-
-    QPointer<KalRubrique> garde(w);
+    EXPECT_TRUE(w->Image1->estVide() && enListe(*w));
+    EXPECT_EQ(colonnes(*w->MSFlexGrid1).mid(1, 2), (QStringList{u"|AGNEAU"_s, u"4|GIGOT"_s}));
+    const QPointer<KalRubrique> garde(w);
     w->Retour_Click();
-    EXPECT_TRUE(prog->kalRubrique.isNull());
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(prog->kalRubrique.isNull() && !w->isVisible());
     traiterEvenements();
     EXPECT_TRUE(garde.isNull());
 }
@@ -351,17 +217,12 @@ TEST_F(Rubrique, UneBaseIllisibleLeDitEtLaFenetreResteUtilisable)
 {
     KalRubrique* w = ouvrir({fiche(u"POU"_s, u"COQUELET"_s)});
     // Another program breaks the base under the open window.
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(chemin(u"Essai.mdb"_s).toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE Fiche RENAME TO Autre", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-
+    sqlite::Database(chemin(u"Essai.mdb"_s), SQLITE_OPEN_READWRITE).executer("ALTER TABLE Fiche RENAME TO Autre");
     w->MSFlexGrid1->cliquer(21, 1);
     EXPECT_EQ(dialogues->messages.size(), 1);
     EXPECT_TRUE(enListe(*w));
     w->Effacer_Click();
     EXPECT_EQ(dialogues->messages.size(), 2);
-    EXPECT_FALSE(dialogues->dernierMessage().isEmpty());
     EXPECT_EQ(w->MSFlexGrid1->Rows(), 25);
     EXPECT_EQ(w->Label1->text(), u"Nombre de recettes  0"_s);
 }
@@ -381,56 +242,32 @@ QList<QStringList> pagesImprimees(const FausseImprimante& imp)
     return pages;
 }
 
+// 107 rows end on a page break: no empty page follows; 120 rows: 53 under the two empty lines, 54, 13.
 TEST_F(Rubrique, LesPagesDeLaListeImprimeeSontDe54LignesSansPageVide)
 {
-    // 107 rows end on a page break: no empty page follows.
-    KalRubrique* w = ouvrir(reparties(83));
-    w->Imprimante_Click();
-    QList<QStringList> pages = pagesImprimees(*imprimante);
-    ASSERT_EQ(pages.size(), 3);
-    EXPECT_EQ(pages[0].size(), 55);
-    EXPECT_EQ(pages[1].size(), 54);
-    EXPECT_TRUE(pages[2].isEmpty());
-    EXPECT_EQ(imprimante->journal.mid(imprimante->journal.size() - 2), (QStringList{u"page"_s, u"fin"_s}));
-
-    // 120 rows: 53 under the two empty lines, 54, 13.
-    for (const Fiche& f : reparties(96).mid(83))
-        ASSERT_TRUE(prog->donnees.BaseDonnees->ajouter(f).has_value());
-    w->Effacer_Click();
-    const Grille& g = *w->MSFlexGrid1;
-    ASSERT_EQ(g.Rows(), 121);
-    imprimante->journal.clear();
-    w->Imprimante_Click();
+    KalRubrique* w = ouvrir();
+    BaseRecettes& base = *prog->donnees.BaseDonnees;
+    for (const auto& [n, tailles] : {std::pair(83, QList<qsizetype>{55, 54, 0}), std::pair(96, QList<qsizetype>{55, 54, 13})}) {
+        for (const Fiche& f : agneaux(n).mid(base.compter()))
+            ASSERT_TRUE(base.ajouter(f).has_value());
+        w->Effacer_Click();
+        imprimante->journal.clear();
+        w->Imprimante_Click();
+        QList<qsizetype> vues;
+        QStringList lignes, attendu{QString(), QString()};
+        for (const QStringList& page : pagesImprimees(*imprimante)) {
+            vues << page.size();
+            lignes << page;
+        }
+        EXPECT_EQ(vues, tailles) << n;
+        for (int r = 1; r < w->MSFlexGrid1->Rows(); ++r)
+            attendu << u"10:"_s + w->MSFlexGrid1->TextMatrix(r, 1);
+        EXPECT_EQ(lignes, attendu);
+        EXPECT_EQ(imprimante->journal.last(), u"fin"_s);
+    }
     EXPECT_EQ(imprimante->journal.mid(0, 4),
               (QStringList{u"document Liste des recettes"_s, u"police Arial"_s, u"taille 12"_s, u"gras"_s}));
-    EXPECT_EQ(imprimante->journal.last(), u"fin"_s);
-    pages = pagesImprimees(*imprimante);
-    ASSERT_EQ(pages.size(), 3);
-    EXPECT_EQ(QList<qsizetype>({pages[0].size(), pages[1].size(), pages[2].size()}), QList<qsizetype>({55, 54, 13}));
-    EXPECT_EQ(pages[0].mid(0, 2), (QStringList{QString(), QString()}));
-    const QStringList lignes = pages[0].mid(2) + pages[1] + pages[2];
-    for (int r = 1; r < g.Rows(); ++r)
-        EXPECT_EQ(lignes.at(r - 1), u"10:"_s + g.TextMatrix(r, 1)) << r;
     EXPECT_TRUE(dialogues->messages.isEmpty());
-}
-
-TEST_F(Rubrique, LePdfDeCentSeptLignesADeuxPages)
-{
-    KalRubrique* w = ouvrir(reparties(83), true);
-    const Grille& g = *w->MSFlexGrid1;
-    w->Imprimante_Click();
-    const QString pdf = chemin(u"Liste des recettes.pdf"_s);
-    ASSERT_EQ(dialogues->messages.size(), 1);
-    EXPECT_TRUE(dialogues->dernierMessage().contains(QDir::toNativeSeparators(pdf))) << dialogues->dernierMessage().toStdString();
-    ASSERT_EQ(pages(pdf), 2);
-    const QString p1 = textePage(pdf, 1);
-    const QString p2 = textePage(pdf, 2);
-    EXPECT_TRUE(p1.contains(u"AGNEAU"_s));
-    EXPECT_TRUE(p1.contains(g.TextMatrix(53, 1)));
-    EXPECT_FALSE(p1.contains(g.TextMatrix(54, 1)));
-    EXPECT_TRUE(p2.contains(g.TextMatrix(54, 1)));
-    EXPECT_TRUE(p2.contains(g.TextMatrix(107, 1)));
-    EXPECT_FALSE(p1.contains(u"NOM DE LA RECETTE"_s));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ const QString kGateau = u"MMMMM----- Recipe via Meal-Master (tm) v8.05\n \n     
 TEST(LectureMealMaster, StylesEncodagesEtColonnes)
 {
     const QString soupe = u"---------- Recipe via Meal-Master (tm) v8.02\r\n\r\n      Title: Soupe à l'oignon\r\n"
-                          " Categories: Soups\r\n   Servings: 4\r\n\r\n      4    Onions\r\n\r\n  Slice.\r\n"_s;
+                          " Categories: Soups\r\n   Servings: 4\r\n\r\n      4 md\r\n           -onions\r\n\r\n  Slice.\r\n"_s;
     const struct {
         QByteArray octets;
         QStringList attendu;
@@ -64,10 +64,10 @@ TEST(LectureMealMaster, StylesEncodagesEtColonnes)
           "200 g Dark chocolate, broken into small pieces\r\n1 ts Salt\r\n3 Eggs\r\n\r\nGLAZE\r\n1 tb Butter|"
           "Melt the chocolate gently.\r\nBake 30 minutes.|?"_s},
          1},
-        // Latin-1, cut short at the end of the file.
-        {soupe.toLatin1(), {u"PLA|SOUPE À L'OIGNON||?|l|Pour : 4\r\n4 Onions|Slice.|?"_s}, 0},
+        // Latin-1, CR LF, cut short at the end of the file.
+        {soupe.toLatin1(), {u"PLA|SOUPE À L'OIGNON||?|l|Pour : 4\r\n4 md onions|Slice.|?"_s}, 0},
         {encoder1252(QString(soupe).replace(u"Soupe à l'oignon"_s, u"Bœuf “mode”"_s)),
-         {u"PLA|BŒUF “MODE”||?|l|Pour : 4\r\n4 Onions|Slice.|?"_s}, 0},
+         {u"PLA|BŒUF “MODE”||?|l|Pour : 4\r\n4 md onions|Slice.|?"_s}, 0},
         {QByteArray("\x00\xff\x10 MMMMM", 9), {}, 0},
     };
     for (const auto& c : cas) {
@@ -107,8 +107,8 @@ TEST(LectureJsonLd, GrapheSectionsListesEtDurees)
             "text":"Mélanger."}]},{"@type":"HowToSection","name":"Cuisson","itemListElement":[{"name":"Rôtir."}]}]}])",
          {u"PLA|POULET||2 H|l|Pour : 4\r\n1 poulet|Marinade\r\nMélanger.\r\nCuisson\r\nRôtir.|?"_s}, 0},
         {R"(<SCRIPT type='application/ld+json'>{"@type":</SCRIPT><script type="application/ld+json">
-            {"@type":"Recipe","name":"Gratin","recipeInstructions":"Râper.<br>Gratiner.","prepTime":"PT1H5M"}</script>)",
-         {u"PLA|GRATIN|1 H 05|?|l|?|Râper.\r\nGratiner.|?"_s}, 1},
+            {"@type":"Recipe","name":"Gratin &#xD800;","recipeInstructions":"Râper.<br>Gratiner.","prepTime":"PT1H5M"}</script>)",
+         {u"PLA|GRATIN &#XD800;|1 H 05|?|l|?|Râper.\r\nGratiner.|?"_s}, 1},
         {R"(<script type="application/ld+json">{"@type":"Recipe","prepTime":"PT0S"}</script>)", {}, 1},
     };
     for (const auto& c : cas) {
@@ -144,7 +144,7 @@ protected:
 
 TEST_F(Echanges, LExportPuisLImportRendentLesMemesFiches)
 {
-    Fiche a = fiche(u"FON"_s, u"FOND BRUN"_s, u"Pour : 2 litres\r\n- 1 kg d'os\r\n\r\n2 carottes\r\n"
+    Fiche a = fiche(u"FON"_s, u"FOND BRUN"_s, u"Pour : 2 litres\r\n2 carottes\r\n- 1 kg d'os\r\n\r\n"
                     "Poivre noir du moulin, moulu        1 g  de sel"_s,
                     u"Rôtir les os.\r\n\r\n\r\nMouiller ; cuire 4 h à frémissement, écumer souvent."_s);
     a.tempPrepa = QString();

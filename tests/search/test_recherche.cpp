@@ -114,15 +114,23 @@ TEST_F(Recherche, LeMotCoupeEtMisEnCapitalesSeChercheDansLeTitreEtVideListeTout)
         {u"au curry"_s, {u"POULET AU CURRY"_s}},       // blanks inside the word count
         {u"l'oignon"_s, {u"SOUPE A L'OIGNON"_s}},
         {u"rôti"_s, {u"POULET RÔTI"_s}},
+        {u"Pintade"_s, {}},
+        {u"AUCURRY"_s, {}},
     };
     for (const auto& [mot, titres] : cas) {
         chercher(w, mot);
+        if (titres.isEmpty()) {  // said, and back to the entry
+            EXPECT_EQ(dialogues->dernierMessage(), u"Pas de "_s + mot.toUpper());
+            enEntree(w);
+            continue;
+        }
         EXPECT_EQ(colonne(w, 2), titres) << mot.toStdString();
         EXPECT_EQ(etat(w), Resultats);
         EXPECT_EQ(w.Label2->text() + u' ' + w.Text1->texte(), u"MOT RECHERCHER "_s + mot.trimmed().toUpper());
         w.Autre_Click();
     }
-    EXPECT_TRUE(dialogues->messages.isEmpty());
+    EXPECT_EQ(dialogues->messages.size(), 2);
+    EXPECT_EQ(dialogues->messages.first().titre, titreProgramme());
 }
 
 TEST_F(Recherche, LaGrilleDonneNumeroCategorieEtTitreDansLOrdreDeLaTable)
@@ -140,38 +148,17 @@ TEST_F(Recherche, LaGrilleDonneNumeroCategorieEtTitreDansLOrdreDeLaTable)
     // 1024 x 768 gives a zoom of 102 %.
     EXPECT_EQ(QList<double>({g.ColWidth(0), g.ColWidth(1), g.ColWidth(2), g.FontSize()}),
               QList<double>({816, 2040, 6120, 8.16}));
-}
-
-TEST_F(Recherche, UneNouvelleRechercheRepartDeLaLigneDeTitres)
-{
-    KalRecherche& w = ouvrir(Base);
-    chercher(w, u"POULET"_s);
-    ASSERT_EQ(w.MSFlexGrid1->Rows(), 4);
     w.MSFlexGrid1->cliquer(0, 2);  // the heading row opens nothing
     EXPECT_EQ(etat(w), Resultats);
-    w.Autre_Click();
-    enEntree(w);
-    chercher(w, u"TARTE"_s);
-    EXPECT_EQ(colonne(w, 2), QStringList({u"TARTE AUX POMMES"_s}));
-    EXPECT_EQ(w.MSFlexGrid1->TextMatrix(0, 2), u"NOM DE LA RECETTE"_s);
-}
-
-TEST_F(Recherche, SansReponseLeMessagePuisLEntree)
-{
-    KalRecherche& w = ouvrir(Base);
-    chercher(w, u"Pintade"_s);
-    ASSERT_EQ(dialogues->messages.size(), 1);
-    EXPECT_EQ(dialogues->messages.first().texte, u"Pas de PINTADE"_s);
-    EXPECT_EQ(dialogues->messages.first().titre, titreProgramme());
-    enEntree(w);
-    chercher(w, u"AUCURRY"_s);
-    EXPECT_EQ(dialogues->dernierMessage(), u"Pas de AUCURRY"_s);
 }
 
 // ---- the preview
 
-TEST_F(Recherche, UnClicMontreLaFicheEtSesListes)
+// The photograph is found in any letter case, the placeholder stands for a missing one.
+TEST_F(Recherche, UnClicMontreLaFicheSesListesEtSaPhotoCacheeApresAutre)
 {
+    photo(u"poulet au curry.JPG"_s, QSize(40, 30));
+    photo(u"PAS.jpg"_s, QSize(20, 10));
     Fiche f = fiche(u"VOL"_s, u"POULET AU CURRY"_s, u"1 poulet\r\n\r\n2 oignons\r\n"_s, u"Couper.\r\nCuire"_s);
     f.tempPrepa = u"20 MN"_s;
     f.tempCuisson = u"1 H"_s;
@@ -192,38 +179,15 @@ TEST_F(Recherche, UnClicMontreLaFicheEtSesListes)
     // Label8 lies under Text5: counted visible, seen only when Text5 is hidden.
     EXPECT_EQ(etat(w), u"Imprime Autre Retour | Label1 Label8 Label2 Text1 Label3 Text2 Label4 Text3 Label5 Text4 "
                        u"Label6 Text5 Label7 Text6"_s);
-}
-
-TEST_F(Recherche, DeuxFichesDuMemeTitreMontrentLaPremiere)
-{
-    KalRecherche& w = ouvrir({fiche(u"VOL"_s, u"CANARD"_s, u"premier"_s), fiche(u"VOL"_s, u"CANETTE"_s)});
-    // Only a change can give two records the same title.
-    ASSERT_TRUE(prog->donnees.BaseDonnees->modifier(2, u"CANETTE"_s, fiche(u"VOL"_s, u"CANARD"_s, u"second"_s)));
-    chercher(w, u"CANARD"_s);
-    ASSERT_EQ(w.MSFlexGrid1->Rows(), 3);
-    w.MSFlexGrid1->cliquer(2, 1);
-    EXPECT_EQ(w.Text5->texte(), u"premier"_s);
-    EXPECT_EQ(w.List1, QStringList({u"premier"_s}));
-}
-
-TEST_F(Recherche, LaPhotoOuLImageAbsenteSeCacheApresAutre)
-{
-    photo(u"poulet au curry.JPG"_s, QSize(40, 30));
-    photo(u"PAS.jpg"_s, QSize(20, 10));
-    KalRecherche& w = ouvrir(Base);
-    chercher(w, u"CURRY"_s);
-    w.MSFlexGrid1->cliquer(1, 2);
     EXPECT_EQ(w.Image1->image().size(), QSize(40, 30));
     EXPECT_EQ(QFileInfo(prog->donnees.CheminPhoto).fileName(), u"poulet au curry.JPG"_s);
 
     w.Autre_Click();
     enEntree(w);
     EXPECT_FALSE(w.Image1->isVisible());
-
     chercher(w, u"TARTE"_s);
     w.MSFlexGrid1->cliquer(1, 2);
     EXPECT_EQ(w.Image1->image().size(), QSize(20, 10));
-
     w.Retour_Click();
     EXPECT_TRUE(prog->kalRecherche.isNull());
     EXPECT_FALSE(w.isVisible());
@@ -232,95 +196,59 @@ TEST_F(Recherche, LaPhotoOuLImageAbsenteSeCacheApresAutre)
 
 // ---- the print question
 
-class QuestionRecherche : public Recherche {
-protected:
-    // Search, preview the first hit and ask the question.
-    KalRecherche& demander(KalRecherche& w)
-    {
+// "I" is proposed: Enter prints, a small i arrives as the capital, and the
+// printer's PDF file or its failure is said; any other answer appends the
+// recipe to its text file.
+TEST_F(Recherche, LaQuestionImprimeSurIEtEcritLeFichierTexteSurToutAutreReponse)
+{
+    photo(u"PAS.jpg"_s, QSize(20, 10));
+    Fiche f = fiche(u"VOL"_s, u"POULET AU CURRY "_s, u"1 poulet\r\n2 oignons"_s, u"Cuire."_s);
+    f.tempPrepa = u" 20 MN"_s;
+    f.vin = u"Un Bourgogne "_s;
+    KalRecherche& w = ouvrir({f});
+    const auto demander = [&] {
         chercher(w, QString());
         w.MSFlexGrid1->cliquer(1, 2);
         w.Imprime_Click();
-        return w;
-    }
-    KalRecherche& demander()
-    {
-        Fiche f = fiche(u"VOL"_s, u"POULET AU CURRY "_s, u"1 poulet\r\n2 oignons"_s, u"Cuire."_s);
-        f.tempPrepa = u" 20 MN"_s;
-        f.vin = u"Un Bourgogne "_s;
-        return demander(ouvrir({f}));
-    }
-    static void repondre(KalRecherche& w, const QString& frappe)
-    {
-        w.Text8->clear();
-        QTest::keyClicks(w.Text8, frappe);
-        QTest::keyClick(w.Text8, Qt::Key_Return);
-    }
-    int fichiersTexte() const
-    {
-        return static_cast<int>(QDir(dossier.path()).entryList({u"*.txt"_s}, QDir::Files).size());
-    }
-};
-
-TEST_F(QuestionRecherche, EntreeSurLeIProposeImprime)
-{
-    photo(u"PAS.jpg"_s, QSize(20, 10));
-    KalRecherche& w = demander();
+        imprimante->journal.clear();
+    };
+    demander();
     EXPECT_EQ(etat(w), u"Imprime Autre Retour | Label1 Label8 Text8 Label2 Text1"_s);
     EXPECT_EQ(w.Label8->text() + u' ' + w.Text8->texte(), u"I=IMPRIMANTE OU T=TEXTE I"_s);
     ASSERT_FALSE(w.Image1->estVide());
     QTest::keyClick(w.Text8, Qt::Key_Return);
-    EXPECT_TRUE(imprimante->journal.contains(u"fin"_s));
     EXPECT_TRUE(imprimante->journal.contains(u"document POULET AU CURRY"_s));
-    for (const QString& ligne : {u"10:Temps de Préparation|40:20 MN"_s, u"10:Niveau de Difficulté|40:a"_s,
-                                 u"10:Boisson Conseiller|40:Un Bourgogne"_s})
-        EXPECT_TRUE(imprimante->lignes().contains(ligne)) << ligne.toStdString();
+    EXPECT_TRUE(imprimante->lignes().contains(u"10:Boisson Conseiller|40:Un Bourgogne"_s));  // trimmed
+    EXPECT_EQ(imprimante->journal.last(), u"fin"_s);
     EXPECT_TRUE(w.Image1->estVide());
-    EXPECT_EQ(fichiersTexte(), 0);
     EXPECT_TRUE(dialogues->messages.isEmpty());
     enEntree(w);
 
-    // A small i typed arrives as the capital.
-    demander(w);
-    imprimante->journal.clear();
-    w.Text8->clear();
-    QTest::keyClicks(w.Text8, u"i"_s);
-    EXPECT_EQ(w.Text8->texte(), u"I"_s);
-    QTest::keyClick(w.Text8, Qt::Key_Return);
-    EXPECT_TRUE(imprimante->journal.contains(u"fin"_s));
-    EXPECT_EQ(fichiersTexte(), 0);
-}
-
-TEST_F(QuestionRecherche, LImpressionDitOuEstLeFichierPdfOuPourquoiElleEchoue)
-{
-    KalRecherche& w = demander();
     for (const ResultatImpression& r : {ResultatImpression{true, chemin(u"POULET AU CURRY.pdf"_s), {}},
                                         ResultatImpression{false, {}, u"L'imprimante ne répond pas."_s}}) {
-        dialogues->messages.clear();
+        demander();
         imprimante->resultat = r;
-        repondre(w, u"I"_s);
-        ASSERT_EQ(dialogues->messages.size(), 1);
-        EXPECT_EQ(dialogues->dernierMessage(), r.reussi ? messagePdf(r.fichierPdf) : r.erreur);  // as on the card
+        w.Text8->clear();
+        QTest::keyClicks(w.Text8, u"i"_s);
+        EXPECT_EQ(w.Text8->texte(), u"I"_s);
+        QTest::keyClick(w.Text8, Qt::Key_Return);
+        EXPECT_EQ(imprimante->journal.last(), u"fin"_s);
+        EXPECT_EQ(dialogues->dernierMessage(), r.reussi ? messagePdf(r.fichierPdf) : r.erreur);
         enEntree(w);
-        demander(w);
     }
-}
+    EXPECT_FALSE(QFileInfo::exists(chemin(u"POULET AU CURRY .txt"_s)));
 
-TEST_F(QuestionRecherche, TouteAutreReponseEcritLeFichierTexte)
-{
     for (const QString& reponse : {u"t"_s, QString(), u"it"_s, u" i"_s}) {
-        SCOPED_TRACE(reponse.toStdString());
-        photo(u"PAS.jpg"_s, QSize(20, 10));
-        KalRecherche& w = demander();
-        ASSERT_FALSE(w.Image1->estVide());
-        repondre(w, reponse);
-        EXPECT_EQ(fichiersTexte(), 1);
-        EXPECT_FALSE(imprimante->journal.contains(u"fin"_s));
+        demander();
+        const qsizetype avant = contenu(chemin(u"POULET AU CURRY .txt"_s)).size();
+        w.Text8->clear();
+        QTest::keyClicks(w.Text8, reponse);
+        QTest::keyClick(w.Text8, Qt::Key_Return);
+        EXPECT_GT(contenu(chemin(u"POULET AU CURRY .txt"_s)).size(), avant) << reponse.toStdString();
+        EXPECT_TRUE(imprimante->journal.isEmpty());
         EXPECT_FALSE(w.Image1->estVide());
-        EXPECT_TRUE(dialogues->dernierMessage().contains(u"POULET AU CURRY .txt"_s));  // the file written
+        EXPECT_TRUE(dialogues->dernierMessage().contains(u"POULET AU CURRY .txt"_s));
         enEntree(w);
-        prog.reset();
-        for (const QString& f : QDir(dossier.path()).entryList({u"*.txt"_s, u"*.mdb"_s}, QDir::Files))
-            QFile::remove(chemin(f));
     }
 }
 
