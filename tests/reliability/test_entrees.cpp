@@ -116,24 +116,16 @@ TEST_F(Entrees, UnePhotographieIllisibleOuGeanteNeRemplitNiLaBoiteNiLaMemoire)
     EXPECT_LT(apres.ru_maxrss - avant.ru_maxrss, 200 * 1024) << "peak memory grew by more than 200 MB";
 }
 
-class Titres : public DossierProgramme {
-protected:
-    KalGeneral* carte(bool imprimantePdf = false)
-    {
-        Programme& p = programme(imprimantePdf);
-        creerBase(u"Recettes.mdb"_s);
-        ouvrirBase(u"Recettes.mdb"_s);
-        p.donnees.CodeCategorie = u"DES"_s;
-        p.donnees.NomCategorie = u"DESSERT"_s;
-        return p.charger(p.kalGeneral);
-    }
-};
-
 // Saved, its photograph written, exported as text and printed to PDF: every
 // file stays a plain name inside the program folder.
-TEST_F(Titres, UnTitreHostileResteUnNomDansLeDossierDuProgramme)
+TEST_F(Entrees, UnTitreHostileResteUnNomDansLeDossierDuProgramme)
 {
-    KalGeneral* g = carte(true);
+    Programme& p = programme(true);
+    creerBase(u"Recettes.mdb"_s);
+    ouvrirBase(u"Recettes.mdb"_s);
+    p.donnees.CodeCategorie = u"DES"_s;
+    p.donnees.NomCategorie = u"DESSERT"_s;
+    KalGeneral* g = p.charger(p.kalGeneral);
     QImage photo(8, 8, QImage::Format_RGB32);
     photo.fill(Qt::blue);
     const QStringList titres = {u"../zq7"_s, u"../../zq7"_s, u"a/zq7"_s, u"a\\zq7"_s, u"c:zq7"_s, u"\"zq7\""_s,
@@ -169,11 +161,8 @@ TEST_F(Titres, UnTitreHostileResteUnNomDansLeDossierDuProgramme)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).filter(u".txt"_s).size(), titres.size() - 2);
     for (const QString& dehors : {QDir(dossier.path() + u"/.."_s).absolutePath(), u"/"_s, u"/tmp"_s, QDir::homePath()})
         EXPECT_TRUE(QDir(dehors).entryList(QDir::AllEntries | QDir::Hidden).filter(u"zq7"_s).isEmpty()) << dehors.toStdString();
-}
 
-TEST_F(Titres, DesTextesDUnMegaOctetSontGardesEntiers)
-{
-    KalGeneral* g = carte();
+    // Texts of a megabyte are kept whole.
     const QString ingredients = u"200 g de farine tamisée\r\n"_s.repeated(1024 * 1024 / 25);
     const QString preparation = u"Mélanger doucement la pâte, puis cuire. "_s.repeated(1024 * 1024 / 41);
     g->Creer_Click();
@@ -182,9 +171,8 @@ TEST_F(Titres, DesTextesDUnMegaOctetSontGardesEntiers)
     g->Text5->setTexte(ingredients);
     g->Text6->setTexte(preparation);
     g->Enreg_Click();
-    EXPECT_TRUE(dialogues->messages.isEmpty()) << dialogues->dernierMessage().toStdString();
-    const auto f = prog->donnees.BaseDonnees->ficheParNumero(1);
-    ASSERT_TRUE(f.has_value());
+    const auto f = prog->donnees.BaseDonnees->ficheParNumero(numero + 1);
+    ASSERT_TRUE(f.has_value()) << dialogues->dernierMessage().toStdString();
     EXPECT_TRUE(f->ingrediant == ingredients && f->preparation == preparation);
 }
 
