@@ -13,10 +13,6 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
