@@ -84,7 +84,6 @@ TEST_F(DisquePlein, ChaqueEcritureEchoueSansRienToucher)
 
     // A text larger than the room left: what was typed stays.
     p.donnees.CodeCategorie = u"DES"_s;
-    p.donnees.NomCategorie = u"DESSERT"_s;
     KalGeneral* g = p.charger(p.kalGeneral);
     g->Creer_Click();
     g->Text1->setTexte(u"GATEAU"_s);

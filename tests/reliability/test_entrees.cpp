@@ -124,7 +124,6 @@ TEST_F(Entrees, UnTitreHostileResteUnNomDansLeDossierDuProgramme)
     creerBase(u"Recettes.mdb"_s);
     ouvrirBase(u"Recettes.mdb"_s);
     p.donnees.CodeCategorie = u"DES"_s;
-    p.donnees.NomCategorie = u"DESSERT"_s;
     KalGeneral* g = p.charger(p.kalGeneral);
     QImage photo(8, 8, QImage::Format_RGB32);
     photo.fill(Qt::blue);
