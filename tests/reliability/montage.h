@@ -1,16 +1,14 @@
 #pragma once
-// Small file systems for the tests, where the machine allows it: the test
-// process moves into a private mount namespace (root only) and mounts a
-// tmpfs or a read-only view over one of its folders. Unmounted on
-// destruction; the rest of the machine never sees them.
+// Small file systems for the tests: the test process moves into a private
+// mount namespace (root only) and mounts a tmpfs or a read-only view over
+// one of its folders, unmounted on destruction. Each call returns why it
+// could not (the test then skips), or nothing.
 
-#include <QDir>
 #include <QFile>
 #include <QString>
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -18,43 +16,19 @@
 
 class Montage {
 public:
-    // Empty when mounted, else why not (the test then skips).
-    static std::string espacePrive()
-    {
-        static const std::string raison = [] {
-            if (::unshare(CLONE_NEWNS) != 0)
-                return std::string("no private mount namespace here: ") + std::strerror(errno);
-            if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-                return std::string("mounts cannot be made private: ") + std::strerror(errno);
-            return std::string();
-        }();
-        return raison;
-    }
-
     // A tmpfs of `octets` over `dossier` (which then looks empty).
     std::string tmpfs(const QString& dossier, qint64 octets)
     {
-        if (std::string r = espacePrive(); !r.empty())
-            return r;
         const std::string options = "size=" + std::to_string(octets);
-        if (::mount("tmpfs", QFile::encodeName(dossier).constData(), "tmpfs", 0, options.c_str()) != 0)
-            return std::string("tmpfs refused: ") + std::strerror(errno);
-        point_ = dossier;
-        return {};
+        return monter(dossier, [&](const char* d) { return ::mount("tmpfs", d, "tmpfs", 0, options.c_str()); });
     }
 
     // `dossier` seen read-only, its content kept.
     std::string lectureSeule(const QString& dossier)
     {
-        if (std::string r = espacePrive(); !r.empty())
-            return r;
-        const QByteArray d = QFile::encodeName(dossier);
-        if (::mount(d.constData(), d.constData(), nullptr, MS_BIND, nullptr) != 0)
-            return std::string("bind mount refused: ") + std::strerror(errno);
-        point_ = dossier;
-        if (::mount(nullptr, d.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
-            return std::string("read-only remount refused: ") + std::strerror(errno);
-        return {};
+        return monter(dossier, [](const char* d) {
+            return ::mount(d, d, nullptr, MS_BIND, nullptr) != 0 ? -1 : ::mount(nullptr, d, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
+        });
     }
 
     void demonter()
@@ -66,5 +40,21 @@ public:
     ~Montage() { demonter(); }
 
 private:
+    template <typename F>
+    std::string monter(const QString& dossier, F&& monte)
+    {
+        static const std::string prive = [] {
+            if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+                return std::string("no private mount namespace here: ") + std::strerror(errno);
+            return std::string();
+        }();
+        if (!prive.empty())
+            return prive;
+        if (monte(QFile::encodeName(dossier).constData()) != 0)
+            return std::string("mount refused: ") + std::strerror(errno);
+        point_ = dossier;
+        return {};
+    }
+
     QString point_;
 };

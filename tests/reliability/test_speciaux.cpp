@@ -15,13 +15,9 @@
 #include "shell/kaltexte.h"
 
 #include <QAction>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
-
-#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The recipes the kill campaigns write, shared by the child and the checks:
-// every field of recipe `numero` at `version` carries both, so a record
-// mixing two writes is seen at once.
+// every field of recipe `numero` carries its label, so a record mixing two
+// writes is seen at once.
 
 #include "store/baserecettes.h"
 
@@ -9,24 +9,17 @@
 
 namespace victime {
 
-inline QString etiquette(int numero, int version)
-{
-    return QStringLiteral("R%1 V%2").arg(numero).arg(version);
-}
-
 // Long texts (several pages each) so a write spans many pages of the file.
-inline Fiche recette(int numero, int version)
+inline Fiche recette(int numero)
 {
-    const QString e = etiquette(numero, version);
+    const QString e = QStringLiteral("R%1").arg(numero);
     Fiche f;
     f.categorie = QStringLiteral("DES");
-    f.titre = QStringLiteral("RECETTE %1").arg(numero) + (version ? QStringLiteral(" ") + e : QString());
-    f.tempPrepa = e;
-    f.tempCuisson = e;
+    f.titre = QStringLiteral("RECETTE ") + e;
+    f.tempPrepa = f.tempCuisson = f.vin = e;
     f.difficulte = QStringLiteral("ab");
     f.ingrediant = (e + QStringLiteral(" farine\r\n")).repeated(600);
     f.preparation = (e + QStringLiteral(" mélanger, cuire.\r\n")).repeated(400);
-    f.vin = e;
     return f;
 }
 
