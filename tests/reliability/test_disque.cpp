@@ -18,6 +18,8 @@
 #include <QAction>
 #include <QImage>
 
+#include <gmock/gmock.h>
+
 using namespace Qt::Literals::StringLiterals;
 using fiabilite::empreinte;
 

@@ -150,8 +150,9 @@ TEST_F(Entrees, UnTitreHostileResteUnNomDansLeDossierDuProgramme)
         EXPECT_EQ(QFileInfo(ecrite).absolutePath(), QDir(chemin(u"Images"_s)).absolutePath());
         const FicheRecette r{titre, {}, {}, {}, {}, {u"1 oeuf"_s}, {u"Cuire."_s}};
         EXPECT_NO_THROW(ExporterTexte(prog->imprimante(), r));
-        if (const QString pdf = ImprimeFiche(prog->imprimante(), r, QImage()); !pdf.isEmpty())  // else a printer is installed
+        if (const QString pdf = ImprimeFiche(prog->imprimante(), r, QImage()); !pdf.isEmpty()) {  // else a printer is installed
             EXPECT_EQ(QFileInfo(pdf).absolutePath(), QDir(dossier.path()).absolutePath());
+        }
     }
     // "a/zq7" and "a\\zq7", "." and ".." share a safe name (the export appends).
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).filter(u".txt"_s).size(), titres.size() - 2);
