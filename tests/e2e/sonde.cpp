@@ -10,13 +10,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QTableView>
 #include <QTextEdit>
 #include <QWidget>
@@ -93,7 +91,6 @@ QJsonObject decrire(const QWidget* w)
 {
     QJsonObject o{{u"classe"_s, QString::fromLatin1(w->metaObject()->className())},
                   {u"nom"_s, w->objectName()},
-                  {u"acces"_s, w->accessibleName()},
                   {u"actif"_s, w->isEnabled()},
                   {u"focus"_s, w->hasFocus()},
                   {u"geo"_s, rectangleGlobal(w, w->rect())}};
@@ -107,13 +104,9 @@ QJsonObject decrire(const QWidget* w)
         o[u"texte"_s] = t->toPlainText();
     else if (auto* d = qobject_cast<const QTextEdit*>(w))
         o[u"texte"_s] = d->toPlainText();
-    else if (auto* p = qobject_cast<const QProgressBar*>(w))
-        o[u"valeur"_s] = p->value();
     if (auto* v = qobject_cast<const QAbstractItemView*>(w)) {
         o[u"lignes"_s] = cellulesVisibles(v);
         o[u"nombreLignes"_s] = v->model() ? v->model()->rowCount() : 0;
-        if (auto* liste = qobject_cast<const QListWidget*>(w); liste && liste->currentItem())
-            o[u"choisi"_s] = liste->currentItem()->text();
     }
     if (auto* barre = qobject_cast<const QMenuBar*>(w))
         o[u"entrees"_s] = entrees(w, barre->actions(), [](const QWidget* m, QAction* a) {
@@ -146,7 +139,6 @@ QByteArray ecran()
         QJsonObject o = decrire(f);
         o[u"titre"_s] = f->windowTitle();
         o[u"active"_s] = f->isActiveWindow();
-        o[u"modale"_s] = f->isModal();
         o[u"xid"_s] = QString::number(f->winId());
         QJsonArray widgets;
         parcourir(f, widgets);

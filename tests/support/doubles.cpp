@@ -5,8 +5,6 @@ using namespace Qt::Literals::StringLiterals;
 void FauxDialogues::message(QWidget*, const QString& texte, const QString& titre)
 {
     messages.append({texte, titre});
-    if (pendantMessage)
-        pendantMessage();
 }
 
 bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre)
@@ -33,9 +31,8 @@ QString FauxDialogues::enregistrerFichier(QWidget* parent, const QString& chemin
     return ouvrirFichier(parent, chemin, filtre);
 }
 
-int FauxDialogues::choisir(QWidget*, const QString&, const QString&, const QStringList& e, int courant)
+int FauxDialogues::choisir(QWidget*, const QString&, const QString&, const QStringList&, int courant)
 {
-    elements = e;
     return choix.isEmpty() ? courant : choix.takeFirst();
 }
 

@@ -30,10 +30,7 @@ public:
     QList<bool> reponses;          // answers to the next questions, in order; Yes when empty
     QStringList fichiersChoisis;   // what the next file dialogs return; "" when empty
     QStringList filtres;           // filters the file dialogs were shown with
-    std::function<void()> pendantMessage;  // runs while a message box would be open
     QList<int> choix;              // answers to the next lists, in order; the proposed element when empty
-    QStringList elements;          // the elements the last list offered
-
 
     void message(QWidget*, const QString& texte, const QString& titre) override;
     bool question(QWidget*, const QString& texte, const QString& titre) override;
@@ -52,12 +49,11 @@ public:
     QSize taille{1024, 768};
     QList<QUrl> adresses;
     bool ouvertureReussie = true;
-    QString date = QStringLiteral("06/12/2026");
     int quitte = 0;
 
     QSize ecran() override { return taille; }
     bool ouvrirAdresse(const QUrl& a) override;
-    QString dateCourte() override { return date; }
+    QString dateCourte() override { return QStringLiteral("06/12/2026"); }
     void quitter() override { ++quitte; }
     QStringList lecteurs = volumesMontes();
     QStringList volumes() override { return lecteurs; }

@@ -1,7 +1,5 @@
 #include "environnement.h"
 
-#include "generateur.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -48,11 +46,6 @@ Programme& DossierProgramme::programme(bool imprimantePdf)
     prog->importeur = QStringLiteral(CARNET_BUILD_DIR "/carnet-import");
     prog->zoom.MesurerEcran(systeme->taille);
     return *prog;
-}
-
-void DossierProgramme::genererDemo()
-{
-    genererDossierDemo(dossier.path());
 }
 
 void DossierProgramme::creerBase(const QString& nom, const QList<Fiche>& fiches)
