@@ -23,29 +23,22 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QJsonArray rectangle(const QRect& r)
-{
-    return {r.x(), r.y(), r.width(), r.height()};
-}
-
 QJsonArray rectangleGlobal(const QWidget* w, const QRect& local)
 {
-    return rectangle(QRect(w->mapToGlobal(local.topLeft()), local.size()));
+    const QPoint p = w->mapToGlobal(local.topLeft());
+    return {p.x(), p.y(), local.width(), local.height()};
 }
 
 // The entries of a menu bar or of an open menu, where a click would land.
-QJsonArray entrees(const QWidget* w, const QList<QAction*>& actions,
-                   QRect (*geometrie)(const QWidget*, QAction*))
+template <class M>
+QJsonArray entrees(const M* m)
 {
     QJsonArray liste;
-    for (QAction* a : actions) {
-        if (a->isSeparator() || !a->isVisible())
-            continue;
-        liste.append(QJsonObject{{u"nom"_s, a->objectName()},
-                                 {u"texte"_s, a->text()},
-                                 {u"actif"_s, a->isEnabled()},
-                                 {u"geo"_s, rectangleGlobal(w, geometrie(w, a))}});
-    }
+    for (QAction* a : m->actions())
+        if (!a->isSeparator() && a->isVisible())
+            liste.append(QJsonObject{{u"texte"_s, a->text()},
+                                     {u"actif"_s, a->isEnabled()},
+                                     {u"geo"_s, rectangleGlobal(m, m->actionGeometry(a))}});
     return liste;
 }
 
@@ -109,13 +102,9 @@ QJsonObject decrire(const QWidget* w)
         o[u"nombreLignes"_s] = v->model() ? v->model()->rowCount() : 0;
     }
     if (auto* barre = qobject_cast<const QMenuBar*>(w))
-        o[u"entrees"_s] = entrees(w, barre->actions(), [](const QWidget* m, QAction* a) {
-            return static_cast<const QMenuBar*>(m)->actionGeometry(a);
-        });
+        o[u"entrees"_s] = entrees(barre);
     else if (auto* menu = qobject_cast<const QMenu*>(w))
-        o[u"entrees"_s] = entrees(w, menu->actions(), [](const QWidget* m, QAction* a) {
-            return static_cast<const QMenu*>(m)->actionGeometry(a);
-        });
+        o[u"entrees"_s] = entrees(menu);
     return o;
 }
 

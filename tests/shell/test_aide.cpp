@@ -13,27 +13,28 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class Aide : public DossierProgramme {
-protected:
-    KalDepart& menu()
-    {
-        creerBase(u"Fetes.mdb"_s);
-        Programme& p = programme();
-        p.charger(p.kalDepart);
-        EXPECT_TRUE(p.kalDepart);
-        return *p.kalDepart;
-    }
-};
+using Aide = DossierProgramme;
 
-TEST_F(Aide, MontreLeSommaireSuitLesLiensEtRevientSansRienLireHorsDuDocument)
+TEST_F(Aide, UnDocumentAbsentOuIlisibleEstSignaleUnBonSuitSesLiensSansRienLireAuDehors)
 {
+    creerBase(u"Fetes.mdb"_s);
+    ASSERT_TRUE(programme().charger(prog->kalDepart));
+    KalDepart& m = *prog->kalDepart;
+    m.Lisez->trigger();
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"« Lisez-Moi.chm » est introuvable"_s));
+    ecrire(chemin(u"Lisez-Moi.chm"_s), "ceci n'est pas une aide compilée");
+    m.Lisez->trigger();
+    EXPECT_TRUE(dialogues->dernierMessage().contains(u"ne peut pas être lu"_s));
+    EXPECT_TRUE(!prog->aideCarnet && m.isEnabled());
+
+    dialogues->messages.clear();
+    ASSERT_TRUE(QFile::remove(chemin(u"Lisez-Moi.chm"_s)));
     ASSERT_TRUE(QFile::copy(QStringLiteral(CARNET_SOURCE_DIR "/help/Lisez-Moi.chm"), chemin(u"Lisez-Moi.chm"_s)));
-    menu().Lisez->trigger();
+    m.Lisez->trigger();
     ASSERT_TRUE(prog->aideCarnet);
     AideCarnet& a = *prog->aideCarnet;
     EXPECT_EQ(a.Navigateur->source(), QUrl(u"chm:/index.html"_s));
     EXPECT_TRUE(a.Navigateur->toPlainText().contains(u"Carnet, le livre de recettes"_s));
-    EXPECT_FALSE(a.Precedent->isEnabled());
 
     // The first link of the page, reached with Tab and followed with Enter.
     a.Navigateur->setFocus();
@@ -54,23 +55,6 @@ TEST_F(Aide, MontreLeSommaireSuitLesLiensEtRevientSansRienLireHorsDuDocument)
                      .isValid());
     a.Navigateur->setSource(QUrl(u"chm:/absente.html"_s), QTextDocument::HtmlResource);
     EXPECT_TRUE(a.Navigateur->toPlainText().contains(u"absente.html"_s));
-}
-
-TEST_F(Aide, UnDocumentAbsentOuIlisibleEstSignale)
-{
-    KalDepart& m = menu();
-    m.Lisez_Click();
-    EXPECT_FALSE(prog->aideCarnet);
-    ASSERT_EQ(dialogues->messages.size(), 1);
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"Lisez-Moi.chm"_s));
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"introuvable"_s));
-
-    ecrire(chemin(u"Lisez-Moi.chm"_s), "ceci n'est pas une aide compilée");
-    m.Lisez_Click();
-    EXPECT_FALSE(prog->aideCarnet);
-    ASSERT_EQ(dialogues->messages.size(), 2);
-    EXPECT_TRUE(dialogues->dernierMessage().contains(u"ne peut pas être lu"_s));
-    EXPECT_TRUE(m.isEnabled());
 }
 
 }  // namespace
