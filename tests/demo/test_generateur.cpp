@@ -28,7 +28,7 @@ QSet<QString> fichiersDe(const QString& dossier)
     return noms;
 }
 
-TEST_F(DossierDemo, EcritCeQuIlAnnonceEtChaqueFicheTientDansLaCarte)
+TEST_F(DossierDemo, EcritCeQuIlAnnonceEtChaqueFicheOuvreSaPhotoOuLaPhotoAbsente)
 {
     const QStringList ecrits = genererDossierDemo(dossier.path());
     // Nothing left behind (a half base, a temporary file) and nothing unlisted.
@@ -48,21 +48,10 @@ TEST_F(DossierDemo, EcritCeQuIlAnnonceEtChaqueFicheTientDansLaCarte)
             EXPECT_FALSE(titres.contains(f.titre)) << t;
             titres.insert(f.titre);
             EXPECT_TRUE(nomCategorie(f.categorie).has_value()) << t;
-            for (const auto& [champ, longueur] : {std::pair{f.titre, 100}, {f.tempPrepa, 25}, {f.tempCuisson, 25},
-                                                  {f.difficulte, 25}, {f.vin, 35}})
-                EXPECT_LE(champ.size(), longueur) << t;
-            EXPECT_EQ(f.titre + f.tempPrepa + f.tempCuisson, (f.titre + f.tempPrepa + f.tempCuisson).toUpper()) << t;
-            for (const QString& champ : {f.tempCuisson, f.difficulte, f.vin, f.ingrediant, f.preparation})
-                EXPECT_FALSE(champ.trimmed().isEmpty()) << t;
-            for (const QString& texte : {f.ingrediant, f.preparation})
-                EXPECT_TRUE(texte.count(u"\r\n"_s) == texte.count(u'\n') && texte.count(u'\r') == texte.count(u'\n')) << t;
+            EXPECT_EQ(f.titre, f.titre.toUpper()) << t;  // as the card types it
             // Decoded from the content, as the card window will.
-            QImageReader photo(cheminPhoto(dossier.path(), f.titre));
-            if (photo.canRead()) {
-                ++photos;
-                EXPECT_EQ(photo.format(), "jpeg") << t;
-                EXPECT_EQ(photo.read().size(), QSize(400, 300)) << t;
-            }
+            if (QImageReader photo(cheminPhoto(dossier.path(), f.titre)); photo.canRead())
+                photos += !photo.read().isNull();
         }
     }
     // Every file of Images/ is the photograph of a recipe or the placeholder, which some cards show.

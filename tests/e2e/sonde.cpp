@@ -1,6 +1,5 @@
 #include "sonde.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -8,15 +7,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTableView>
-#include <QTextEdit>
 #include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -87,16 +82,10 @@ QJsonObject decrire(const QWidget* w)
                   {u"actif"_s, w->isEnabled()},
                   {u"focus"_s, w->hasFocus()},
                   {u"geo"_s, rectangleGlobal(w, w->rect())}};
-    if (auto* l = qobject_cast<const QLabel*>(w))
-        o[u"texte"_s] = l->text();
-    else if (auto* b = qobject_cast<const QAbstractButton*>(w))
-        o[u"texte"_s] = b->text();
-    else if (auto* e = qobject_cast<const QLineEdit*>(w))
-        o[u"texte"_s] = e->text();
-    else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
-        o[u"texte"_s] = t->toPlainText();
-    else if (auto* d = qobject_cast<const QTextEdit*>(w))
-        o[u"texte"_s] = d->toPlainText();
+    // Labels, buttons and text boxes: whichever of the two properties the widget has.
+    for (const char* propriete : {"text", "plainText"})
+        if (const QVariant v = w->property(propriete); v.isValid() && !o.contains(u"texte"_s))
+            o[u"texte"_s] = v.toString();
     if (auto* v = qobject_cast<const QAbstractItemView*>(w)) {
         o[u"lignes"_s] = cellulesVisibles(v);
         o[u"nombreLignes"_s] = v->model() ? v->model()->rowCount() : 0;

@@ -30,12 +30,6 @@ void remplir(const QString& chemin)
                 " INSERT INTO Cuisine SELECT i, 'DES', 'T' || i, '', '?', 'A', printf('%.500c', 'x'), 'y', '?' FROM n");
 }
 
-// File accesses of this thread as an ordinary user's, so that modes hold under root.
-struct CommeUtilisateur {
-    CommeUtilisateur() { setfsgid(65534), setfsuid(65534); }
-    ~CommeUtilisateur() { setfsuid(0), setfsgid(0); }
-};
-
 struct CasRefus {
     const char* nom;
     std::function<void(const QString&)> fabriquer;
@@ -133,9 +127,12 @@ TEST_F(Fichier, SansDroitDEcritureSurLeFichierOuLeDossier)
     ASSERT_TRUE(QFile::setPermissions(d, QFile::permissions(d) | QFile::ExeOther | QFile::ReadOther));
     BaseRecettes::creer(c);
     const QByteArray avant = contenu(c);
+    // With an ordinary user's file accesses, so that modes hold even under root.
     const auto ouvrirCommeUtilisateur = [&] {
-        CommeUtilisateur utilisateur;
-        return refus([&] { BaseRecettes::ouvrir(c); });
+        setfsgid(65534), setfsuid(65534);
+        const std::string message = refus([&] { BaseRecettes::ouvrir(c); });
+        setfsuid(0), setfsgid(0);
+        return message;
     };
 
     ASSERT_TRUE(QFile::setPermissions(c, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));

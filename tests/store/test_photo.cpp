@@ -1,5 +1,4 @@
-// Photograph paths and the category catalogue.
-#include "store/catalogue.h"
+// Photograph paths.
 #include "store/photo.h"
 
 #include "environnement.h"
@@ -31,14 +30,6 @@ TEST_F(Photo, TrouveeSansEgardALaCasseEtRelativeAuDossierDeTravail)
     ecrire(u"images/SOUPE.JPG"_s, {});
     EXPECT_EQ(cheminPhotoAbsente(), u"images/Pas.JPG"_s);
     EXPECT_EQ(cheminPhotoSupprimee(u"SOUPE"_s), u"images/SOUPE.JPG"_s);
-}
-
-TEST(Catalogue, NomsParCodeExact)
-{
-    EXPECT_EQ(CatalogueCategories().size(), 28u);
-    EXPECT_EQ(nomCategorie(u"MAG"_s), u"FROMAGE"_s);
-    EXPECT_EQ(nomCategorie(u"HOR"_s), u"HORS D'OEUVRE"_s);
-    EXPECT_FALSE(nomCategorie(u"mag"_s) || nomCategorie(u"FROMAGE"_s));
 }
 
 }  // namespace
