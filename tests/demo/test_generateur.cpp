@@ -9,25 +9,16 @@
 #include "store/catalogue.h"
 #include "store/photo.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QImageReader>
 #include <QSet>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <map>
-#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QStringList Bases = {u"Cuisine.mdb"_s, u"FETES.MDB"_s};
+using DossierDemo = DossierProgramme;
 
-// Every file under `dossier`, relative, '/' separated.
 QSet<QString> fichiersDe(const QString& dossier)
 {
     QSet<QString> noms;
@@ -37,137 +28,43 @@ QSet<QString> fichiersDe(const QString& dossier)
     return noms;
 }
 
-// Every line break is CR LF: no LF alone, no CR alone.
-bool lignesCrLf(const QString& texte)
+TEST_F(DossierDemo, EcritCeQuIlAnnonceEtChaqueFicheOuvreSaPhotoOuLaPhotoAbsente)
 {
-    return texte.count(u"\r\n"_s) == texte.count(u'\n') && texte.count(u'\r') == texte.count(u'\n');
-}
-
-// One demo folder for the suite: generating it takes a while.
-class DossierDemo : public DossierProgramme {
-protected:
-    static void SetUpTestSuite()
-    {
-        dossier_ = std::make_unique<QTemporaryDir>();
-        ecrits_ = genererDossierDemo(dossier_->path());
-    }
-    static void TearDownTestSuite() { dossier_.reset(); }
-
-    static QString demo(const QString& nom) { return QDir(dossier_->path()).filePath(nom); }
-
-    // Holes in the numbering are the numbering test's business.
-    static std::vector<Fiche> fiches(const QString& base)
-    {
-        const auto b = BaseRecettes::ouvrir(demo(base));
-        std::vector<Fiche> toutes;
-        for (int n = 1; n <= b->compter(); ++n)
-            toutes.push_back(b->ficheParNumero(n).value_or(Fiche{}));
-        return toutes;
-    }
-
-    static std::unique_ptr<QTemporaryDir> dossier_;
-    static QStringList ecrits_;
-};
-
-std::unique_ptr<QTemporaryDir> DossierDemo::dossier_;
-QStringList DossierDemo::ecrits_;
-
-TEST_F(DossierDemo, EcritLesFichiersAttendusEtLesAnnonce)
-{
-    const QSet<QString> presents = fichiersDe(dossier_->path());
+    const QStringList ecrits = genererDossierDemo(dossier.path());
     // Nothing left behind (a half base, a temporary file) and nothing unlisted.
-    EXPECT_EQ(presents, QSet<QString>(ecrits_.begin(), ecrits_.end()));
-    for (const QString& nom : QStringList{u"Base.kal"_s, u"Cuisine.mdb"_s, u"FETES.MDB"_s, u"Images/PAS.jpg"_s})
-        EXPECT_TRUE(presents.contains(nom)) << nom.toStdString();
-    for (const Categorie& c : CatalogueCategories())
-        EXPECT_TRUE(presents.contains(QString::fromLatin1(c.nom) + u".txt"_s)) << c.nom;
+    EXPECT_EQ(fichiersDe(dossier.path()), QSet<QString>(ecrits.begin(), ecrits.end()));
+    EXPECT_TRUE(ecrits.contains(u"TERRINE DE VIANDE.txt"_s) && ecrits.contains(u"Images/PAS.jpg"_s));
+    EXPECT_EQ(BaseRecettes::ouvrir(chemin(u"Base.kal"_s))->compter(), 0);
 
-    EXPECT_EQ(BaseRecettes::reconnaitre(demo(u"Base.kal"_s)), FormatFichier::Carnet);
-    EXPECT_EQ(BaseRecettes::ouvrir(demo(u"Base.kal"_s))->compter(), 0);
-}
-
-TEST_F(DossierDemo, LesBasesSontNumeroteesSansTrouEtCouvrentLeCatalogue)
-{
-    int total = 0;
-    QSet<QString> categories;
     QSet<QString> titres;
-    std::map<QString, int> parCode;
-    for (const QString& base : Bases) {
-        const auto b = BaseRecettes::ouvrir(demo(base));
-        const std::vector<LigneTrouvee> lignes = b->chercherTitres(QString());
-        ASSERT_EQ(static_cast<int>(lignes.size()), b->compter()) << base.toStdString();
-        for (size_t i = 0; i < lignes.size(); ++i) {
-            EXPECT_EQ(lignes[i].numero, static_cast<int>(i) + 1) << base.toStdString();
-            EXPECT_TRUE(nomCategorie(lignes[i].categorie).has_value()) << lignes[i].categorie.toStdString();
-            categories.insert(lignes[i].categorie);
-            // Photographs are named by title: a title in both bases would share one.
-            EXPECT_FALSE(titres.contains(lignes[i].titre)) << lignes[i].titre.toStdString();
-            titres.insert(lignes[i].titre);
-            if (base == Bases.first())
-                ++parCode[lignes[i].categorie];
-        }
-        total += b->compter();
-    }
-    EXPECT_GE(total, 40);
-    EXPECT_GE(categories.size(), 15);
-    EXPECT_GE(parCode[u"AGN"_s], 3);
-    EXPECT_GE(parCode[u"POU"_s], 3);
-}
-
-TEST_F(DossierDemo, ChaqueFicheRespecteLesLimitesDeLaCarte)
-{
-    for (const QString& base : Bases) {
-        for (const Fiche& f : fiches(base)) {
+    int photos = 0;
+    for (const QString& nom : {u"Cuisine.mdb"_s, u"FETES.MDB"_s}) {
+        const auto base = BaseRecettes::ouvrir(chemin(nom));
+        EXPECT_GT(base->compter(), 10);
+        for (int n = 1; n <= base->compter(); ++n) {
+            const Fiche f = base->ficheParNumero(n).value_or(Fiche{});
             const std::string t = f.titre.toStdString();
-            // The card's field lengths; titles and times are typed in capitals.
-            for (const auto& [champ, longueur, majuscules] :
-                 {std::tuple{f.titre, 100, true}, {f.tempPrepa, 25, true}, {f.tempCuisson, 25, true},
-                  {f.difficulte, 25, false}, {f.vin, 35, false}}) {
-                EXPECT_LE(champ.size(), longueur) << t;
-                EXPECT_TRUE(!majuscules || champ == champ.toUpper()) << t;
-            }
-            for (const QString& champ : {f.tempCuisson, f.difficulte, f.vin, f.ingrediant, f.preparation})
-                EXPECT_FALSE(champ.trimmed().isEmpty()) << t;
-            for (const QString& texte : {f.ingrediant, f.preparation})
-                EXPECT_TRUE(texte.contains(u"\r\n"_s) && lignesCrLf(texte)) << t;
-        }
-    }
-}
-
-TEST_F(DossierDemo, LesPhotosSontDesJpegAuNomDeLeurRecette)
-{
-    QImageReader absente(demo(u"Images/PAS.jpg"_s));
-    EXPECT_EQ(absente.format(), "jpeg");
-    EXPECT_FALSE(absente.read().isNull());
-
-    int recettes = 0;
-    int avecPhoto = 0;
-    for (const QString& base : Bases) {
-        for (const Fiche& f : fiches(base)) {
-            ++recettes;
-            QFile photo(cheminPhoto(dossier_->path(), f.titre));
-            if (!photo.exists())
-                continue;
-            ++avecPhoto;
+            // Photographs are named by title: a title in both bases would share one.
+            EXPECT_FALSE(titres.contains(f.titre)) << t;
+            titres.insert(f.titre);
+            EXPECT_TRUE(nomCategorie(f.categorie).has_value()) << t;
+            EXPECT_EQ(f.titre, f.titre.toUpper()) << t;  // as the card types it
             // Decoded from the content, as the card window will.
-            ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
-            QImageReader lecteur(&photo);
-            EXPECT_EQ(lecteur.format(), "jpeg") << f.titre.toStdString();
-            const QImage image = lecteur.read();
-            EXPECT_EQ(image.size(), QSize(400, 300)) << f.titre.toStdString();
+            if (QImageReader photo(cheminPhoto(dossier.path(), f.titre)); photo.canRead())
+                photos += !photo.read().isNull();
         }
     }
-    // Every file of Images/ is the photograph of a recipe or the placeholder.
-    EXPECT_EQ(QDir(demo(u"Images"_s)).entryList(QDir::Files).size(), avecPhoto + 1);
-    EXPECT_GE(avecPhoto * 3, recettes);
-    EXPECT_LT(avecPhoto, recettes);  // some cards show the placeholder
+    // Every file of Images/ is the photograph of a recipe or the placeholder, which some cards show.
+    EXPECT_EQ(QDir(chemin(u"Images"_s)).entryList(QDir::Files).size(), photos + 1);
+    EXPECT_TRUE(photos > 0 && photos < titres.size());
 }
 
-using DossierModifie = DossierProgramme;
-
-TEST_F(DossierModifie, UneSecondePasseNEcraseRienEtCompleteCeQuiManque)
+TEST_F(DossierDemo, UneSecondePasseNEcraseRienEtCompleteCeQuiManque)
 {
+    // What an interrupted run leaves: the base under construction, never the base itself.
+    ecrire(chemin(u"Cuisine.mdb.partiel"_s), "moitié de base");
     genererDossierDemo(dossier.path());
+    EXPECT_FALSE(QFile::exists(chemin(u"Cuisine.mdb.partiel"_s)));
     const QString photo = cheminPhoto(dossier.path(), u"BOEUF BOURGUIGNON"_s);
     ecrire(chemin(u"AGNEAU.txt"_s), "texte de l'utilisateur\r\n");
     ecrire(photo, "photo de l'utilisateur");
@@ -192,18 +89,7 @@ TEST_F(DossierModifie, UneSecondePasseNEcraseRienEtCompleteCeQuiManque)
     EXPECT_TRUE(genererDossierDemo(dossier.path()).isEmpty());
 }
 
-TEST_F(DossierModifie, UneBaseInterrompueEstRefaiteEntiere)
-{
-    // What an interrupted run leaves: the base under construction, never the
-    // base itself.
-    ecrire(chemin(u"Cuisine.mdb.partiel"_s), "moitié de base");
-    genererDossierDemo(dossier.path(), OptionsDemo{.photos = false});
-    EXPECT_FALSE(QFile::exists(chemin(u"Cuisine.mdb.partiel"_s)));
-    EXPECT_GT(BaseRecettes::ouvrir(chemin(u"Cuisine.mdb"_s))->compter(), 0);
-    EXPECT_EQ(QDir(chemin(u"Images"_s)).entryList(QDir::Files), QStringList{u"PAS.jpg"_s});
-}
-
-TEST_F(DossierModifie, UnDossierImpossibleACreerEstSignaleEnFrancais)
+TEST_F(DossierDemo, UnDossierImpossibleACreerEstSignaleEnFrancais)
 {
     ecrire(chemin(u"Images"_s), "un fichier à la place du dossier");
     try {

@@ -1,6 +1,5 @@
 #include "sonde.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -8,46 +7,33 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QTableView>
-#include <QTextEdit>
 #include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QJsonArray rectangle(const QRect& r)
-{
-    return {r.x(), r.y(), r.width(), r.height()};
-}
-
 QJsonArray rectangleGlobal(const QWidget* w, const QRect& local)
 {
-    return rectangle(QRect(w->mapToGlobal(local.topLeft()), local.size()));
+    const QPoint p = w->mapToGlobal(local.topLeft());
+    return {p.x(), p.y(), local.width(), local.height()};
 }
 
 // The entries of a menu bar or of an open menu, where a click would land.
-QJsonArray entrees(const QWidget* w, const QList<QAction*>& actions,
-                   QRect (*geometrie)(const QWidget*, QAction*))
+template <class M>
+QJsonArray entrees(const M* m)
 {
     QJsonArray liste;
-    for (QAction* a : actions) {
-        if (a->isSeparator() || !a->isVisible())
-            continue;
-        liste.append(QJsonObject{{u"nom"_s, a->objectName()},
-                                 {u"texte"_s, a->text()},
-                                 {u"actif"_s, a->isEnabled()},
-                                 {u"geo"_s, rectangleGlobal(w, geometrie(w, a))}});
-    }
+    for (QAction* a : m->actions())
+        if (!a->isSeparator() && a->isVisible())
+            liste.append(QJsonObject{{u"texte"_s, a->text()},
+                                     {u"actif"_s, a->isEnabled()},
+                                     {u"geo"_s, rectangleGlobal(m, m->actionGeometry(a))}});
     return liste;
 }
 
@@ -93,36 +79,21 @@ QJsonObject decrire(const QWidget* w)
 {
     QJsonObject o{{u"classe"_s, QString::fromLatin1(w->metaObject()->className())},
                   {u"nom"_s, w->objectName()},
-                  {u"acces"_s, w->accessibleName()},
                   {u"actif"_s, w->isEnabled()},
                   {u"focus"_s, w->hasFocus()},
                   {u"geo"_s, rectangleGlobal(w, w->rect())}};
-    if (auto* l = qobject_cast<const QLabel*>(w))
-        o[u"texte"_s] = l->text();
-    else if (auto* b = qobject_cast<const QAbstractButton*>(w))
-        o[u"texte"_s] = b->text();
-    else if (auto* e = qobject_cast<const QLineEdit*>(w))
-        o[u"texte"_s] = e->text();
-    else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
-        o[u"texte"_s] = t->toPlainText();
-    else if (auto* d = qobject_cast<const QTextEdit*>(w))
-        o[u"texte"_s] = d->toPlainText();
-    else if (auto* p = qobject_cast<const QProgressBar*>(w))
-        o[u"valeur"_s] = p->value();
+    // Labels, buttons and text boxes: whichever of the two properties the widget has.
+    for (const char* propriete : {"text", "plainText"})
+        if (const QVariant v = w->property(propriete); v.isValid() && !o.contains(u"texte"_s))
+            o[u"texte"_s] = v.toString();
     if (auto* v = qobject_cast<const QAbstractItemView*>(w)) {
         o[u"lignes"_s] = cellulesVisibles(v);
         o[u"nombreLignes"_s] = v->model() ? v->model()->rowCount() : 0;
-        if (auto* liste = qobject_cast<const QListWidget*>(w); liste && liste->currentItem())
-            o[u"choisi"_s] = liste->currentItem()->text();
     }
     if (auto* barre = qobject_cast<const QMenuBar*>(w))
-        o[u"entrees"_s] = entrees(w, barre->actions(), [](const QWidget* m, QAction* a) {
-            return static_cast<const QMenuBar*>(m)->actionGeometry(a);
-        });
+        o[u"entrees"_s] = entrees(barre);
     else if (auto* menu = qobject_cast<const QMenu*>(w))
-        o[u"entrees"_s] = entrees(w, menu->actions(), [](const QWidget* m, QAction* a) {
-            return static_cast<const QMenu*>(m)->actionGeometry(a);
-        });
+        o[u"entrees"_s] = entrees(menu);
     return o;
 }
 
@@ -146,7 +117,6 @@ QByteArray ecran()
         QJsonObject o = decrire(f);
         o[u"titre"_s] = f->windowTitle();
         o[u"active"_s] = f->isActiveWindow();
-        o[u"modale"_s] = f->isModal();
         o[u"xid"_s] = QString::number(f->winId());
         QJsonArray widgets;
         parcourir(f, widgets);

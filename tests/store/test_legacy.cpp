@@ -3,7 +3,6 @@
 #include "environnement.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -20,11 +19,6 @@ const char* const Champs[] = {"Numero", "Categorie", "Titre", "TempPrepa", "Temp
 
 class Access : public DossierProgramme {
 protected:
-    void SetUp() override
-    {
-        DossierProgramme::SetUp();
-        ASSERT_TRUE(QFileInfo::exists(Fixtures)) << "missing fixtures at " << Fixtures.toStdString();
-    }
     QString copier(const QString& fixture, const QString& nom)
     {
         const QString c = chemin(nom);
@@ -39,23 +33,20 @@ TEST_F(Access, LesDeuxFormatsDonnentExactementLesLignesAttendues)
     for (const QString& fichier : {u"cuisine.mdb"_s, u"cuisine97.mdb"_s}) {
         QFile attendu(Fixtures + fichier + u".expected.json"_s);
         ASSERT_TRUE(attendu.open(QIODevice::ReadOnly));
-        const QList<QByteArray> objets = attendu.readAll().trimmed().split('\n');
-        const std::vector<LigneAccess> lignes = lireBaseAccess(Importeur, Fixtures + fichier);
-        ASSERT_EQ(lignes.size(), static_cast<size_t>(objets.size())) << fichier.toStdString();
-        for (size_t r = 0; r < lignes.size(); ++r) {
-            const QJsonObject o = QJsonDocument::fromJson(objets.at(static_cast<qsizetype>(r))).object();
-            for (size_t c = 0; c < 9; ++c) {
-                const QJsonValue v = o.value(QLatin1String(Champs[c]));
-                SCOPED_TRACE(fichier.toStdString() + " row " + std::to_string(r) + " " + Champs[c]);
-                if (v.isNull() || v.isUndefined()) {
-                    EXPECT_FALSE(lignes[r][c].has_value());
-                } else {
-                    ASSERT_TRUE(lignes[r][c].has_value());
-                    const QString texte = v.isDouble() ? QString::number(v.toInteger()) : v.toString();
-                    EXPECT_EQ(*lignes[r][c], texte);
-                }
+        QStringList voulues, lues;
+        for (const QByteArray& objet : attendu.readAll().trimmed().split('\n')) {
+            const QJsonObject o = QJsonDocument::fromJson(objet).object();
+            for (const char* champ : Champs) {
+                const QJsonValue v = o.value(QLatin1String(champ));
+                voulues << (v.isNull() || v.isUndefined()
+                                ? u"NULL"_s
+                                : u'"' + (v.isDouble() ? QString::number(v.toInteger()) : v.toString()) + u'"');
             }
         }
+        for (const LigneAccess& ligne : lireBaseAccess(Importeur, Fixtures + fichier))
+            for (const std::optional<QString>& champ : ligne)
+                lues << (champ ? u'"' + *champ + u'"' : u"NULL"_s);
+        EXPECT_EQ(lues, voulues) << fichier.toStdString();
     }
 }
 
@@ -91,12 +82,7 @@ TEST_F(Access, LesFichiersEtrangersOuAbimesSontRefusesSansRienToucher)
         SCOPED_TRACE(fichier.toStdString());
         const QString base = copier(fichier, u"ESSAI.mdb"_s);
         const QByteArray avant = contenu(base);
-        QElapsedTimer chrono;
-        chrono.start();
-        LimitesImport limites;
-        limites.delaiMs = 5000;
-        EXPECT_THROW(convertirBaseAccess(Importeur, base, limites), Echec);
-        EXPECT_LT(chrono.elapsed(), 8000);
+        EXPECT_THROW(convertirBaseAccess(Importeur, base), Echec);
         EXPECT_EQ(contenu(base), avant);
         EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"ESSAI.mdb"_s});
         QFile::remove(base);
@@ -110,9 +96,7 @@ TEST_F(Access, UnImporteurQuiNeFinitPasEstArreteSansDemiBase)
     const QString faux = chemin(u"lent.sh"_s);
     ecrire(faux, "#!/bin/sh\nprintf 'CARNET-IMPORT 1\\nR\\nT 1\\n1\\n'\nexec sleep 30\n");
     QFile(faux).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    LimitesImport limites;
-    limites.delaiMs = 500;
-    EXPECT_THROW(convertirBaseAccess(faux, base, limites), Echec);
+    EXPECT_THROW(convertirBaseAccess(faux, base, LimitesImport{.delaiMs = 500}), Echec);
     EXPECT_EQ(contenu(base), avant);
     EXPECT_FALSE(QFileInfo::exists(base + u".jet"_s));
     EXPECT_FALSE(QFileInfo::exists(base + u".conversion"_s));

@@ -7,7 +7,6 @@ TEST_F(Recettes, NumerotationDenseApresSuppression)
 {
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"SEULE"_s)), 1);
     EXPECT_EQ(base->supprimer(1, u"SEULE"_s), u"SEULE"_s);
-    EXPECT_EQ(base->compter(), 0);
     for (const QString& t : {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s})
         base->ajouter(fiche(u"AGN"_s, t));
 
@@ -19,32 +18,22 @@ TEST_F(Recettes, NumerotationDenseApresSuppression)
     EXPECT_EQ(base->compter(), 5);
 }
 
-TEST_F(Recettes, DoublonRefuseDansToutesLesCategories)
+TEST_F(Recettes, DoublonRefuseDansToutesLesCategoriesEtLotEnEntierOuPasDuTout)
 {
     base->ajouter(fiche(u"DES"_s, u"TARTE"_s));
     EXPECT_FALSE(base->ajouter(fiche(u"AGN"_s, u"tarte"_s.toUpper())));
-    EXPECT_EQ(base->compter(), 1);
     // The comparison is exact: nothing is trimmed or folded.
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"TARTE "_s)), 2);
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"Tarte"_s)), 3);
 
     int faites = 0;
-    const ResultatLot lot = base->ajouterLot({fiche(u"DES"_s, u"U"_s), fiche(u"AGN"_s, u"TARTE"_s), fiche(u"DES"_s, u"U"_s)},
+    const ResultatLot lot = base->ajouterLot({fiche(u"DES"_s, u"U"_s), fiche(u"AGN"_s, u"TARTE"_s),
+                                              fiche(u"DES"_s, u"U"_s), fiche(u"DES"_s, u"FLAN"_s)},
                                              [&](int n) { faites = n; });
-    EXPECT_EQ(lot.ajoutees, 1);
+    EXPECT_EQ(lot.ajoutees, 2);
     EXPECT_EQ(lot.dejaPresentes, (QStringList{u"TARTE"_s, u"U"_s}));
-    EXPECT_EQ(faites, 3);
-    EXPECT_EQ(base->ficheParNumero(4)->titre, u"U"_s);
-}
-
-TEST_F(Recettes, UnLotSAjouteEnEntierOuPasDuTout)
-{
-    base->ajouter(fiche(u"DES"_s, u"TARTE"_s));
-    const ResultatLot r = base->ajouterLot({fiche(u"AGN"_s, u"GIGOT"_s), fiche(u"POI"_s, u"TARTE"_s),
-                                            fiche(u"DES"_s, u"GIGOT"_s), fiche(u"DES"_s, u"FLAN"_s)});
-    EXPECT_EQ(r.ajoutees, 2);
-    EXPECT_EQ(r.dejaPresentes, QStringList({u"TARTE"_s, u"GIGOT"_s}));
-    EXPECT_EQ(titres(), (std::vector<QString>{u"TARTE"_s, u"GIGOT"_s, u"FLAN"_s}));
+    EXPECT_EQ(faites, 4);
+    EXPECT_EQ(titres(), (std::vector<QString>{u"TARTE"_s, u"TARTE "_s, u"Tarte"_s, u"U"_s, u"FLAN"_s}));
     // A failure after some cards leaves none of them.
     EXPECT_EQ(refus([&] {
                   base->ajouterLot({fiche(u"DES"_s, u"A"_s), fiche(u"DES"_s, u"B"_s)}, [](int n) {
@@ -53,24 +42,7 @@ TEST_F(Recettes, UnLotSAjouteEnEntierOuPasDuTout)
                   });
               }),
               "panne");
-    EXPECT_EQ(base->compter(), 3);
-}
-
-TEST_F(Recettes, ChampsRelusTelsQuEcrits)
-{
-    Fiche f = fiche(u"POI"_s, u"SOLE MEUNIÈRE"_s);
-    f.tempPrepa = u""_s;
-    f.preparation = u"Fariner.\r\nCuire « doucement » — 3 min, œufs’"_s;
-    base->ajouter(f);
-    const Fiche lue = *base->ficheParNumero(1);
-    EXPECT_EQ(QStringList({QString::number(lue.numero), lue.categorie, lue.titre, lue.tempPrepa, lue.tempCuisson,
-                           lue.vin, lue.preparation}),
-              QStringList({u"1"_s, u"POI"_s, f.titre, u""_s, u"?"_s, u"?"_s, f.preparation}));
-
-    // Rows written by another program may hold NULLs: they read as "".
-    sql("INSERT INTO Cuisine (Numero, Categorie) VALUES (2, 'POI')");
-    const Fiche vide = *base->ficheParNumero(2);
-    EXPECT_TRUE(vide.titre.isEmpty() && vide.vin.isEmpty());
+    EXPECT_EQ(base->compter(), 5);
 }
 
 TEST_F(Recettes, ModifierGardeNumeroEtCategorie)
@@ -96,48 +68,36 @@ TEST_F(Recettes, ModifierGardeNumeroEtCategorie)
     EXPECT_EQ(base->ficheParNumero(2)->vin, u"BORDEAUX"_s);
 }
 
-TEST_F(Recettes, CategorieEnOrdreDeTableEtPositions)
+TEST_F(Recettes, CategorieEnOrdreDeTableEtPositionsEtPremiereParTitre)
 {
     for (const auto& [code, titre] : {std::pair{u"DES"_s, u"D1"_s}, {u"AGN"_s, u"A1"_s}, {u"DES"_s, u"D2"_s},
                                       {u"DES"_s, u"D3"_s}, {u"BEU"_s, u"B1"_s}, {u"ZZZ"_s, u"Z1"_s}})
         base->ajouter(fiche(code, titre));
 
     EXPECT_EQ(base->compterCategorie(u"DES"_s), 3);
-    EXPECT_EQ(base->compterCategorie(u"des"_s), 0);
     const auto lignes = base->listerCategorie(u"DES"_s);
     ASSERT_EQ(lignes.size(), 3u);
     EXPECT_EQ(lignes[1].numero, 3);
     EXPECT_EQ(lignes[1].titre, u"D2"_s);
-    EXPECT_TRUE(base->listerCategorie(u"VEA"_s).empty());
 
     EXPECT_EQ(base->ficheAPosition(u"DES"_s, 1)->titre, u"D1"_s);
     EXPECT_EQ(base->ficheAPosition(u"DES"_s, 3)->titre, u"D3"_s);
     EXPECT_FALSE(base->ficheAPosition(u"DES"_s, 4));
-    EXPECT_FALSE(base->ficheAPosition(u"DES"_s, 0));
 
     // Several categories: in the order asked, each in table order.
     std::vector<QString> t;
     for (const LigneTrouvee& l : base->listerParCategories({u"AGN"_s, u"VEA"_s, u"DES"_s, u"BEU"_s}))
         t.push_back(l.categorie + u':' + l.titre);
     EXPECT_EQ(t, (std::vector<QString>{u"AGN:A1"_s, u"DES:D1"_s, u"DES:D2"_s, u"DES:D3"_s, u"BEU:B1"_s}));
-    EXPECT_TRUE(base->listerParCategories({}).empty());
-}
 
-TEST_F(Recettes, PremiereParTitreAvecDeuxTitresEgaux)
-{
-    base->ajouter(fiche(u"AGN"_s, u"AUTRE"_s));
-    base->ajouter(fiche(u"DES"_s, u"X"_s));
-    // Twins cannot come through ajouter; an older base may hold them.
-    sql("INSERT INTO Cuisine (Numero, Categorie, Titre, Vin) VALUES (3, 'DES', 'JUMEAU', 'PREMIER'),"
-        " (4, 'AGN', 'JUMEAU', 'SECOND'), (5, 'DES', 'JUMEAU', 'TROISIEME')");
-
+    // Twins cannot come through ajouter; an older base may hold them: the first is found.
+    sql("INSERT INTO Cuisine (Numero, Categorie, Titre, Vin) VALUES (7, 'AGN', 'JUMEAU', 'PREMIER'),"
+        " (8, 'DES', 'JUMEAU', 'SECOND'), (9, 'DES', 'JUMEAU', 'TROISIEME')");
     int position = 0;
-    EXPECT_EQ(base->premiereParTitre(u"DES"_s, u"JUMEAU"_s, &position)->vin, u"PREMIER"_s);
-    EXPECT_EQ(position, 2);
-    EXPECT_EQ(base->premiereParTitre(u"AGN"_s, u"JUMEAU"_s, &position)->vin, u"SECOND"_s);
-    EXPECT_EQ(position, 2);
+    EXPECT_EQ(base->premiereParTitre(u"DES"_s, u"JUMEAU"_s, &position)->vin, u"SECOND"_s);
+    EXPECT_EQ(position, 4);
     EXPECT_EQ(base->premiereParTitre(QString(), u"JUMEAU"_s, &position)->vin, u"PREMIER"_s);
-    EXPECT_EQ(position, 3);
+    EXPECT_EQ(position, 7);
     EXPECT_FALSE(base->premiereParTitre(u"DES"_s, u"jumeau"_s));
 }
 
@@ -154,12 +114,9 @@ TEST_F(Recettes, RechercheDansLesTitres)
         return n;
     };
     EXPECT_EQ(numeros(u"TARTE"_s), (std::vector<int>{1, 3}));
-    EXPECT_EQ(numeros(u"fine"_s), (std::vector<int>{4}));
-    EXPECT_EQ(numeros(u"E DE P"_s), (std::vector<int>{1}));
     EXPECT_EQ(numeros(u"L'OIGNON"_s), (std::vector<int>{2}));
     EXPECT_EQ(numeros(u"'); DROP TABLE Cuisine; --"_s), std::vector<int>{});
     EXPECT_EQ(numeros(QString()), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(base->compter(), 5);
 }
 
 TEST_F(Recettes, NumerosSurTrenteDeuxBits)
@@ -167,7 +124,6 @@ TEST_F(Recettes, NumerosSurTrenteDeuxBits)
     sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000)"
         " INSERT INTO Cuisine SELECT i, 'DES', 'T' || i, '', '?', 'A', 'x', 'y', '?' FROM n");
     EXPECT_EQ(base->ajouter(fiche(u"DES"_s, u"DERNIERE"_s)), 40001);
-    EXPECT_EQ(base->compter(), 40001);
     EXPECT_EQ(base->supprimer(1, u"T1"_s), u"T1"_s);
     EXPECT_EQ(base->ficheParNumero(40000)->titre, u"DERNIERE"_s);
     EXPECT_EQ(base->ficheParNumero(32768)->titre, u"T32769"_s);

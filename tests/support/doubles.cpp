@@ -2,13 +2,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-void FauxDialogues::message(QWidget*, const QString& texte, const QString& titre)
-{
-    messages.append({texte, titre});
-    if (pendantMessage)
-        pendantMessage();
-}
-
 bool FauxDialogues::question(QWidget*, const QString& texte, const QString& titre)
 {
     questions.append({texte, titre});
@@ -26,23 +19,6 @@ QString FauxDialogues::ouvrirFichier(QWidget*, const QString&, const QString& fi
 {
     filtres.append(filtre);
     return fichiersChoisis.isEmpty() ? QString() : fichiersChoisis.takeFirst();
-}
-
-QString FauxDialogues::enregistrerFichier(QWidget* parent, const QString& chemin, const QString& filtre)
-{
-    return ouvrirFichier(parent, chemin, filtre);
-}
-
-int FauxDialogues::choisir(QWidget*, const QString&, const QString&, const QStringList& e, int courant)
-{
-    elements = e;
-    return choix.isEmpty() ? courant : choix.takeFirst();
-}
-
-bool FauxSysteme::ouvrirAdresse(const QUrl& a)
-{
-    adresses.append(a);
-    return ouvertureReussie;
 }
 
 void FausseImprimante::setNomPolice(const QString& nom)
@@ -63,16 +39,6 @@ void FausseImprimante::setGras(bool gras)
     journal.append(gras ? u"gras"_s : u"maigre"_s);
 }
 
-void FausseImprimante::setCouleur(const QColor& couleur)
-{
-    journal.append(u"couleur "_s + couleur.name());
-}
-
-void FausseImprimante::nommerDocument(const QString& nom)
-{
-    journal.append(u"document "_s + nom);
-}
-
 void FausseImprimante::imprimerLigne(const QList<MorceauLigne>& morceaux)
 {
     QStringList pieces;
@@ -86,22 +52,12 @@ void FausseImprimante::dessinerImage(const QImage& image, double x, double y, do
     journal.append(u"image %1,%2,%3,%4%5"_s.arg(x).arg(y).arg(l).arg(h).arg(image.isNull() ? u" vide"_s : QString()));
 }
 
-void FausseImprimante::nouvellePage()
-{
-    journal.append(u"page"_s);
-}
-
 QString FausseImprimante::finDocument()
 {
     journal.append(u"fin"_s);
     if (!resultat.reussi)
         throw Echec(resultat.erreur);
     return resultat.fichierPdf;
-}
-
-double FausseImprimante::largeurTexte(const QString& texte)
-{
-    return largeur ? largeur(texte) : static_cast<double>(texte.size()) * twipsParCaractere;
 }
 
 QStringList FausseImprimante::lignes() const

@@ -30,19 +30,18 @@ public:
     QList<bool> reponses;          // answers to the next questions, in order; Yes when empty
     QStringList fichiersChoisis;   // what the next file dialogs return; "" when empty
     QStringList filtres;           // filters the file dialogs were shown with
-    std::function<void()> pendantMessage;  // runs while a message box would be open
     QList<int> choix;              // answers to the next lists, in order; the proposed element when empty
-    QStringList elements;          // the elements the last list offered
 
-
-    void message(QWidget*, const QString& texte, const QString& titre) override;
+    void message(QWidget*, const QString& texte, const QString& titre) override { messages.append({texte, titre}); }
     bool question(QWidget*, const QString& texte, const QString& titre) override;
     bool questionPrudente(QWidget*, const QString& texte, const QString& titre) override;
     QString ouvrirFichier(QWidget*, const QString& dossier, const QString& filtre) override;
     // Answered from fichiersChoisis too.
-    QString enregistrerFichier(QWidget*, const QString& chemin, const QString& filtre) override;
-    int choisir(QWidget*, const QString& texte, const QString& titre, const QStringList& elements,
-                int courant) override;
+    QString enregistrerFichier(QWidget* p, const QString& c, const QString& f) override { return ouvrirFichier(p, c, f); }
+    int choisir(QWidget*, const QString&, const QString&, const QStringList&, int courant) override
+    {
+        return choix.isEmpty() ? courant : choix.takeFirst();
+    }
 
     QString dernierMessage() const { return messages.isEmpty() ? QString() : messages.last().texte; }
 };
@@ -52,12 +51,11 @@ public:
     QSize taille{1024, 768};
     QList<QUrl> adresses;
     bool ouvertureReussie = true;
-    QString date = QStringLiteral("06/12/2026");
     int quitte = 0;
 
     QSize ecran() override { return taille; }
-    bool ouvrirAdresse(const QUrl& a) override;
-    QString dateCourte() override { return date; }
+    bool ouvrirAdresse(const QUrl& a) override { return adresses.append(a), ouvertureReussie; }
+    QString dateCourte() override { return QStringLiteral("06/12/2026"); }
     void quitter() override { ++quitte; }
     QStringList lecteurs = volumesMontes();
     QStringList volumes() override { return lecteurs; }
@@ -93,15 +91,18 @@ public:
     void setNomPolice(const QString& nom) override;
     void setTaillePolice(double points) override;
     void setGras(bool gras) override;
-    void setCouleur(const QColor& couleur) override;
+    void setCouleur(const QColor& couleur) override { journal.append(QStringLiteral("couleur ") + couleur.name()); }
     QFont police() const override { return police_; }
-    void nommerDocument(const QString& nom) override;
+    void nommerDocument(const QString& nom) override { journal.append(QStringLiteral("document ") + nom); }
     void imprimerLigne(const QList<MorceauLigne>& morceaux) override;
     void dessinerImage(const QImage& image, double x, double y, double l, double h) override;
-    void nouvellePage() override;
+    void nouvellePage() override { journal.append(QStringLiteral("page")); }
     int page() const override { return static_cast<int>(journal.count(QStringLiteral("page"))); }
     QString finDocument() override;
-    double largeurTexte(const QString& texte) override;
+    double largeurTexte(const QString& texte) override
+    {
+        return largeur ? largeur(texte) : static_cast<double>(texte.size()) * twipsParCaractere;
+    }
 
     // The lines printed, each as its pieces at their columns, pages split by "page".
     QStringList lignes() const;

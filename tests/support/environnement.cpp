@@ -1,7 +1,5 @@
 #include "environnement.h"
 
-#include "generateur.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -25,34 +23,21 @@ void DossierProgramme::TearDown()
 
 Programme& DossierProgramme::programme(bool imprimantePdf)
 {
+    // Each double is owned by the Programme and stays reachable here.
     Services s;
-    auto d = std::make_unique<FauxDialogues>();
-    auto y = std::make_unique<FauxSysteme>();
-    dialogues = d.get();
-    systeme = y.get();
-    s.dialogues = std::move(d);
-    s.systeme = std::move(y);
-    if (imprimantePdf) {
+    s.dialogues.reset(dialogues = new FauxDialogues);
+    s.systeme.reset(systeme = new FauxSysteme);
+    s.copieur.reset(copieur = new CopieurEspion);
+    imprimante = imprimantePdf ? nullptr : new FausseImprimante;
+    if (imprimante)
+        s.imprimante.reset(imprimante);
+    else
         s.imprimante = std::make_unique<ImprimanteQt>(ImprimanteQt::Sortie::Pdf);
-        imprimante = nullptr;
-    } else {
-        auto i = std::make_unique<FausseImprimante>();
-        imprimante = i.get();
-        s.imprimante = std::move(i);
-    }
-    auto c = std::make_unique<CopieurEspion>();
-    copieur = c.get();
-    s.copieur = std::move(c);
     prog = std::make_unique<Programme>(std::move(s), dossier.path());
     prog->intervalleSplash = 1;
     prog->importeur = QStringLiteral(CARNET_BUILD_DIR "/carnet-import");
     prog->zoom.MesurerEcran(systeme->taille);
     return *prog;
-}
-
-void DossierProgramme::genererDemo()
-{
-    genererDossierDemo(dossier.path());
 }
 
 void DossierProgramme::creerBase(const QString& nom, const QList<Fiche>& fiches)
@@ -92,14 +77,5 @@ void DossierProgramme::traiterEvenements()
 Fiche fiche(const QString& categorie, const QString& titre, const QString& ingrediant,
             const QString& preparation)
 {
-    Fiche f;
-    f.categorie = categorie;
-    f.titre = titre;
-    f.tempPrepa = u"10 MN"_s;
-    f.tempCuisson = u"?"_s;
-    f.difficulte = u"a"_s;
-    f.ingrediant = ingrediant;
-    f.preparation = preparation;
-    f.vin = u"?"_s;
-    return f;
+    return {0, categorie, titre, u"10 MN"_s, u"?"_s, u"a"_s, ingrediant, preparation, u"?"_s};
 }

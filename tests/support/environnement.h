@@ -25,8 +25,6 @@ protected:
     // A Programme over the temporary folder; the doubles stay reachable below.
     // With `imprimantePdf` the real Qt printer writes PDF files in the folder.
     Programme& programme(bool imprimantePdf = false);
-    // Fills the folder with the demo program folder.
-    void genererDemo();
     // An empty base under `nom`, with recipes added through the store.
     void creerBase(const QString& nom, const QList<Fiche>& fiches = {});
     // Opens the base as the main menu would.
