@@ -83,7 +83,7 @@ void importer(benchmark::State& state)
         fiches.reserve(lecture.recettes.size());
         for (const RecetteLue& r : lecture.recettes)
             fiches.push_back(versFiche(r, u"PLA"_s));
-        n = b->ajouterLot(fiches).ajoutees;
+        n = static_cast<int>(b->ajouterLot(fiches).ajoutees.size());
 
         state.PauseTiming();
         state.counters["pic_Mo"] = picMo();

@@ -14,7 +14,6 @@
 #include <QImageReader>
 #include <QProgressDialog>
 
-#include <set>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -124,19 +123,15 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
         });
     }, [](const QString& echec) { return echec + u"\nL'import est annulé : aucune recette n'a été ajoutée."_s; });
 
-    const std::set<QString> presentes(resultat.dejaPresentes.begin(), resultat.dejaPresentes.end());
-    std::set<QString> ajoutees;
     int ailleurs = 0;
-    for (std::size_t i = 0; i < fiches.size(); ++i) {
-        if (presentes.count(fiches[i].titre) || !ajoutees.insert(fiches[i].titre).second)
-            continue;
+    for (const std::size_t i : resultat.ajoutees) {
         if (fiches[i].categorie != code)
             ++ailleurs;
         if (!lecture.recettes[i].image.isEmpty())
             copierImage(prog, chemin, lecture.recettes[i].image, fiches[i].titre);
     }
 
-    QString resume = u"%1 dans %2"_s.arg(recettes(resultat.ajoutees, u"importée"_s),
+    QString resume = u"%1 dans %2"_s.arg(recettes(static_cast<qsizetype>(resultat.ajoutees.size()), u"importée"_s),
                                           guillemets(noms.at(choix)));
     if (ailleurs > 0)
         resume += u" (dont %1 dans la catégorie qu'elle%2 nomme%3)"_s.arg(ailleurs).arg(ailleurs > 1 ? u"s"_s : QString(),
@@ -153,7 +148,7 @@ bool importerRecettes(Programme& prog, QWidget* fenetre)
         resume += u"\n%1 passage%2 illisible%2 du fichier %3 été laissé%2 de côté."_s.arg(lecture.illisibles)
                       .arg(lecture.illisibles > 1 ? u"s"_s : QString(), lecture.illisibles > 1 ? u"ont"_s : u"a"_s);
     d.message(fenetre, resume, kTitreImport);
-    return resultat.ajoutees > 0;
+    return !resultat.ajoutees.empty();
 }
 
 void exporterRecettes(Programme& prog, QWidget* fenetre)

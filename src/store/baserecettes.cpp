@@ -682,7 +682,7 @@ ResultatLot ajouterFiches(sqlite::Database& db, const QString& chemin, std::opti
                 if (dernier)
                     *dernier = numero;
                 ecriture.ecrire(id++, numero++, f);
-                ++resultat.ajoutees;
+                resultat.ajoutees.push_back(i);
             }
             if (progression)
                 progression(static_cast<int>(i + 1));
@@ -950,7 +950,7 @@ std::optional<Fiche> BaseRecettes::ficheParNumero(int numero)
 std::optional<int> BaseRecettes::ajouter(const Fiche& fiche)
 {
     std::int64_t numero = 0;
-    if (!ajouterFiches(db_, chemin_, connue_, denseDepuis_, {fiche}, {}, &numero).ajoutees)
+    if (ajouterFiches(db_, chemin_, connue_, denseDepuis_, {fiche}, {}, &numero).ajoutees.empty())
         return std::nullopt;
     return static_cast<int>(numero);
 }

@@ -32,7 +32,7 @@ struct Fiche {
 };
 
 struct ResultatLot {
-    int ajoutees = 0;
+    std::vector<std::size_t> ajoutees;  // indexes of the fiches added, in order
     QStringList dejaPresentes;
 };
 

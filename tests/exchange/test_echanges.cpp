@@ -176,9 +176,11 @@ TEST_F(Echanges, LExportPuisLImportRendentLesMemesFiches)
 
     m.Change->trigger();
     KalDepart& vide = menu(u"Vide.mdb"_s);
-    importer(vide, chemin(u"tout.mmf"_s));
+    // Each recipe twice in one file: the first copy is added, under its own category.
+    ecrire(chemin(u"double.mmf"_s), octets + octets);
+    importer(vide, chemin(u"double.mmf"_s));
     EXPECT_EQ(dialogues->dernierMessage(), u"3 recettes importées dans « PLAT COMPLET » (dont 3 dans la catégorie "
-                                           "qu'elles nomment)."_s);
+                                           "qu'elles nomment), 3 déjà présentes : FOND BRUN, SAUCE BÉARNAISE « ŒUF », ŒUFS MIMOSA."_s);
     EXPECT_EQ(vide.Label2->text(), u"Nombre de Recettes  3"_s);
     const std::vector<Fiche> apres = prog->donnees.BaseDonnees->toutesLesFiches();
     ASSERT_EQ(apres.size(), avant.size());

@@ -43,7 +43,10 @@ void PrintTo(const CasRefus& cas, std::ostream* sortie)
 
 std::function<void(const QString&)> octets(const QByteArray& o)
 {
-    return [=](const QString& c) { DossierProgramme::ecrire(c, o); };
+    return [=](const QString& c) {
+        QFile f(c);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(o) == o.size());
+    };
 }
 
 std::function<void(const QString&)> parSql(const char* sql, bool base = false)
