@@ -20,12 +20,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// Readable failures (found by argument-dependent lookup, hence global).
-void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
 
 const QString Base = u"Cuisine.mdb"_s;

@@ -10,18 +10,6 @@
 
 #include <sqlite3.h>
 
-#include <ostream>
-
-// Readable QString and QStringList in gtest's messages.
-inline void PrintTo(const QString& texte, std::ostream* os)
-{
-    *os << '"' << texte.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& liste, std::ostream* os)
-{
-    *os << '{' << liste.join(QStringLiteral(", ")).toStdString() << '}';
-}
-
 namespace fiabilite {
 
 inline QByteArray empreinte(const QString& chemin)

@@ -17,12 +17,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// Readable failures (found by argument-dependent lookup, hence global).
-void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
 
 // The menu entries shown, then the visible controls.

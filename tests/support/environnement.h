@@ -16,6 +16,17 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+
+// Readable texts in gtest's messages (found by argument-dependent lookup, hence global).
+inline void PrintTo(const QString& texte, std::ostream* os)
+{
+    *os << '"' << texte.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& liste, std::ostream* os)
+{
+    *os << '{' << liste.join(QStringLiteral(", ")).toStdString() << '}';
+}
 
 class DossierProgramme : public ::testing::Test {
 protected:
