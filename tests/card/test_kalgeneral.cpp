@@ -68,8 +68,7 @@ QString etat(const KalGeneral& k)
 
 const QString EtatListe = u"creer Gene | grille"_s;
 const QString EtatFiche = u"creer Enregistre Efface Imprim Preced Suivant Retour | champs Image1 Label9"_s;
-const QString EtatFicheSansPhoto =
-    u"creer Enregistre Efface Imprim Preced Suivant AjoutIma Retour | champs Image1 Label9"_s;
+const QString EtatFicheSansPhoto = QString(EtatFiche).replace(u"Retour"_s, u"AjoutIma Retour"_s);
 const QString EtatSaisie = u"Enreg AjoutIma Gene | champs Image1"_s;
 
 class Carte : public DossierProgramme {

@@ -25,15 +25,22 @@ QString vue(const Fiche& f)
         .join(u'|');
 }
 
-QStringList cartes(const QByteArray& octets, int* illisibles = nullptr)
+// Each file read gives these cards and this count of unreadable recipes.
+struct Cas {
+    QByteArray octets;
+    QStringList attendu;
+    int illisibles;
+};
+void lire(std::initializer_list<Cas> cas)
 {
-    const Lecture l = lireRecettes(octets);
-    if (illisibles)
-        *illisibles = l.illisibles;
-    QStringList v;
-    for (const RecetteLue& r : l.recettes)
-        v.append(vue(versFiche(r, u"PLA"_s)));
-    return v;
+    for (const Cas& c : cas) {
+        const Lecture l = lireRecettes(c.octets);
+        QStringList v;
+        for (const RecetteLue& r : l.recettes)
+            v.append(vue(versFiche(r, u"PLA"_s)));
+        EXPECT_EQ(v, c.attendu);
+        EXPECT_EQ(l.illisibles, c.illisibles);
+    }
 }
 
 QString deux(const QString& gauche, const QString& droite)
@@ -54,11 +61,7 @@ TEST(LectureMealMaster, StylesEncodagesEtColonnes)
 {
     const QString soupe = u"---------- Recipe via Meal-Master (tm) v8.02\r\n\r\n      Title: Soupe à l'oignon\r\n"
                           " Categories: Soups\r\n   Servings: 4\r\n\r\n      4 md\r\n           -onions\r\n\r\n  Slice.\r\n"_s;
-    const struct {
-        QByteArray octets;
-        QStringList attendu;
-        int illisibles;
-    } cas[] = {
+    lire({
         {kGateau.toUtf8(),
          {u"DES|GÂTEAU AU CHOCOLAT||?|l|Pour : 8 servings\r\n2 c Flour\r\n1/2 c Sugar\r\n"
           "200 g Dark chocolate, broken into small pieces\r\n1 ts Salt\r\n3 Eggs\r\n\r\nGLAZE\r\n1 tb Butter|"
@@ -69,12 +72,7 @@ TEST(LectureMealMaster, StylesEncodagesEtColonnes)
         {encoder1252(QString(soupe).replace(u"Soupe à l'oignon"_s, u"Bœuf “mode”"_s)),
          {u"PLA|BŒUF “MODE”||?|l|Pour : 4\r\n4 md onions|Slice.|?"_s}, 0},
         {QByteArray("\x00\xff\x10 MMMMM", 9), {}, 0},
-    };
-    for (const auto& c : cas) {
-        int illisibles = -1;
-        EXPECT_EQ(cartes(c.octets, &illisibles), c.attendu);
-        EXPECT_EQ(illisibles, c.illisibles);
-    }
+    });
 }
 
 // The first category the program knows decides the card's, not the last;
@@ -91,11 +89,7 @@ TEST(LectureMealMaster, LaPremiereCategorieConnueDecideEtUnChampTientSurUneLigne
 
 TEST(LectureJsonLd, GrapheSectionsListesEtDurees)
 {
-    const struct {
-        QByteArray octets;
-        QStringList attendu;
-        int illisibles;
-    } cas[] = {
+    lire({
         {R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org","@graph":[
             {"@type":"WebPage","name":"x"},{"@type":["Recipe"],"name":"Tarte &amp; pommes","recipeCategory":"Dessert",
             "recipeIngredient":["3 pommes","1 pâte"],"prepTime":"PT20M","cookTime":"PT1H30M","recipeYield":["6","6 parts"],
@@ -110,12 +104,7 @@ TEST(LectureJsonLd, GrapheSectionsListesEtDurees)
             {"@type":"Recipe","name":"Gratin &#xD800;","recipeInstructions":"Râper.<br>Gratiner.","prepTime":"PT1H5M"}</script>)",
          {u"PLA|GRATIN &#XD800;|1 H 05|?|l|?|Râper.\r\nGratiner.|?"_s}, 1},
         {R"(<script type="application/ld+json">{"@type":"Recipe","prepTime":"PT0S"}</script>)", {}, 1},
-    };
-    for (const auto& c : cas) {
-        int illisibles = -1;
-        EXPECT_EQ(cartes(c.octets, &illisibles), c.attendu);
-        EXPECT_EQ(illisibles, c.illisibles);
-    }
+    });
     EXPECT_EQ(dureeIso(u"PT90M"_s) + u'|' + dureeIso(u"pt45m"_s) + u'|' + dureeIso(u"P1D"_s) + u'|' + dureeIso(u"20 min"_s),
               u"1 H 30|45 MN|24 H|"_s);
 }
@@ -127,10 +116,9 @@ protected:
         Programme& p = prog ? *prog : programme();
         if (!p.kalDepart)
             p.charger(p.kalDepart);
-        for (int i = 0; i < p.kalDepart->File1->ListCount(); ++i) {
+        for (int i = 0; i < p.kalDepart->File1->ListCount(); ++i)
             if (p.kalDepart->File1->List(i) == nom)
                 p.kalDepart->File1->setCurrentRow(i);
-        }
         return *p.kalDepart;
     }
     // "Importer des recettes" on `fichier`, filed under the catalogue row `categorie`.

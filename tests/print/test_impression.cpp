@@ -128,81 +128,53 @@ TEST_F(Impression, ChaqueLigneSeCoupeOuIlFaut)
 }
 
 // The text file: byte for byte, appended, in Windows-1252.
-class Export : public DossierProgramme {
-protected:
-    void SetUp() override
-    {
-        DossierProgramme::SetUp();
-        programme();
-    }
-    void exporter(const FicheRecette& r) { ExporterTexte(prog->imprimante(), r); }
-    QList<QByteArray> lignesDe(const QString& nom) { return contenu(chemin(nom)).split('\n'); }
-};
+using Export = DossierProgramme;
 
 TEST_F(Export, ChaqueLigneALaColonneVoulue)
 {
+    Imprimante& imp = programme().imprimante();
     FicheRecette r = recette(u"POULET RÔTI"_s, {u"1 poulet"_s, u"  sel"_s}, {u"  Cuire.  "_s, u""_s});
     r.tempCuisson = u" 1 H "_s;  // values as they stand in the window
-    ASSERT_NO_THROW(exporter(r));
-    const QByteArray attendu =
-        blancs(39) + "POULET R\xd4TI\r\n"
-        "\r\n" +
-        blancs(9) + "Temps de Pr\xe9paration" + blancs(10) + "20 MN\r\n" +
-        blancs(9) + "Temps de Cuisson" + blancs(14) + " 1 H \r\n" +
-        blancs(9) + "Niveau de Difficult\xe9" + blancs(10) + "aa\r\n" +
-        blancs(9) + "Boisson Conseiller" + blancs(12) + "Ros\xe9\r\n"
-        "\r\n" +
-        blancs(24) + "Ingrediant\r\n"
-        "\r\n" +
-        blancs(9) + "1 poulet\r\n" +
-        blancs(9) + "  sel\r\n"
-        "\r\n" +
-        blancs(24) + "Preparation\r\n"
-        "\r\n" +
-        blancs(9) + "Cuire.\r\n" +
-        blancs(9) + "\r\n"
-        "\r\n" +
-        blancs(39) + "Bon App\xe9tit\r\n";
+    ASSERT_NO_THROW(ExporterTexte(imp, r));
+    const QByteArray attendu = QByteArrayList{
+        blancs(39) + "POULET R\xd4TI", "", blancs(9) + "Temps de Pr\xe9paration" + blancs(10) + "20 MN",
+        blancs(9) + "Temps de Cuisson" + blancs(14) + " 1 H ", blancs(9) + "Niveau de Difficult\xe9" + blancs(10) + "aa",
+        blancs(9) + "Boisson Conseiller" + blancs(12) + "Ros\xe9", "", blancs(24) + "Ingrediant", "", blancs(9) + "1 poulet",
+        blancs(9) + "  sel", "", blancs(24) + "Preparation", "", blancs(9) + "Cuire.", blancs(9), "",
+        blancs(39) + "Bon App\xe9tit", ""}.join("\r\n");
     EXPECT_EQ(contenu(chemin(u"POULET RÔTI.txt"_s)), attendu);
     // Exporting again appends.
-    ASSERT_NO_THROW(exporter(r));
+    ASSERT_NO_THROW(ExporterTexte(imp, r));
     EXPECT_EQ(contenu(chemin(u"POULET RÔTI.txt"_s)), attendu + attendu);
 }
 
 TEST_F(Export, LeTitreSeCentreSurSaLongueurEtRienSansIngredient)
 {
+    Imprimante& imp = programme().imprimante();
     // 45 - L/2, a half to the even neighbour, never left of column 1.
     const struct { int longueur, blancsDevant; } cas[] = {{10, 39}, {11, 39}, {13, 37}, {90, 0}, {97, 0}};
     for (const auto& c : cas) {
         const QString titre = QString(c.longueur, u'T');
-        ASSERT_NO_THROW(exporter(recette(titre)));
-        const QList<QByteArray> l = lignesDe(titre + u".txt"_s);
+        ASSERT_NO_THROW(ExporterTexte(imp, recette(titre)));
+        const QList<QByteArray> l = contenu(chemin(titre + u".txt"_s)).split('\n');
         ASSERT_GE(l.size(), 11) << c.longueur;
         EXPECT_EQ(l.at(0), blancs(c.blancsDevant) + titre.toLatin1() + '\r') << c.longueur;
         EXPECT_EQ(l.mid(7, 4), (QList<QByteArray>{blancs(24) + "Ingrediant\r", "\r", "\r", blancs(24) + "Preparation\r"}));
     }
 }
 
+// What the poppler tool writes, or nothing when it failed.
+std::optional<QString> lancer(const QString& outil, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(outil, arguments);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // Through the real Qt printer, writing PDF files in the working folder.
-class ImpressionPdf : public DossierProgramme {
-protected:
-    // What the poppler tool writes, or nothing when it failed.
-    static std::optional<QString> lancer(const QString& outil, const QStringList& arguments)
-    {
-        QProcess p;
-        p.start(outil, arguments);
-        if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-            return std::nullopt;
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-    // The text of each page (pdftotext ends each with a form feed).
-    static QStringList pages(const QString& pdf)
-    {
-        QStringList p = lancer(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}).value_or(QString()).split(u'\f');
-        p.removeLast();
-        return p;
-    }
-};
+using ImpressionPdf = DossierProgramme;
 
 TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
 {
@@ -211,8 +183,9 @@ TEST_F(ImpressionPdf, LeTexteEtLaPhotoSontALeurPlace)
         ImprimeFiche(p.imprimante(), recette(u"POULET RÔTI"_s, {u"1 poulet fermier"_s, u"   gros sel"_s}, {u"Cuire au four."_s}),
                      photoRouge());
     EXPECT_EQ(pdf, chemin(u"POULET RÔTI.pdf"_s));
-    const QStringList page = pages(pdf);
-    ASSERT_EQ(page.size(), 1);
+    // One page, ended by a form feed.
+    const QStringList page = lancer(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}).value_or(QString()).split(u'\f');
+    ASSERT_EQ(page.size(), 2);
 
     // Columns 10 < 25 < 40: the values line up at 40, ingredient lines keep their blanks.
     const QString& t = page.first();
