@@ -148,14 +148,16 @@ TEST_F(Coupures, UneCopiePendantDesEcrituresEstUnEtatEntierDeLaBase)
 {
     remplir(chemin(u"Base.mdb"_s), 200);
     QProcess enfant;
-    enfant.start(QStringLiteral(CARNET_VICTIME), {u"supprimer"_s, chemin(u"Base.mdb"_s)});
+    enfant.start(QStringLiteral(CARNET_VICTIME), {u"tourner"_s, chemin(u"Base.mdb"_s)});
     ASSERT_TRUE(enfant.waitForReadyRead(30000));
     Copieur copieur;
     for (int k = 0; k < 6; ++k) {
         ASSERT_NO_THROW(copieur.copier(chemin(u"Base.mdb"_s), chemin(u"Copie.mdb"_s)));
-        EXPECT_EQ(relire(chemin(u"Copie.mdb"_s)).second, 200) << "copy " << k;
+        EXPECT_GE(relire(chemin(u"Copie.mdb"_s)).first, 199) << "copy " << k;
     }
-    EXPECT_EQ(enfant.state(), QProcess::Running) << "the writes ended before the copies";
+    EXPECT_EQ(enfant.state(), QProcess::Running) << enfant.readAllStandardError().toStdString();
+    enfant.kill();
+    enfant.waitForFinished();
 }
 
 }  // namespace

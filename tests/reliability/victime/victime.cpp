@@ -2,6 +2,7 @@
 // killed. It prints "pret" once ready so the parent's delay falls inside the loop.
 //
 //   carnet-victime supprimer BASE      deletes number 1 (renumbering all)
+//   carnet-victime tourner BASE        the same, adding the next recipe after each, without end
 //   carnet-victime compacter BASE TEMP compacts through TEMP
 //   carnet-victime copier A B CIBLE    copies A, then B, ... over CIBLE
 //   carnet-victime verrouiller BASE    holds a write lock on BASE (another program)
@@ -11,6 +12,7 @@
 #include "platform/verroudossier.h"
 #include "store/baserecettes.h"
 #include "store/sqlite.h"
+#include "victime.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -51,6 +53,14 @@ int main(int argc, char** argv)
             while (base->compter() > 0)
                 base->supprimer(1, base->ficheParNumero(1)->titre);
             return 0;
+        }
+        if (operation == u"tourner"_s) {
+            auto base = BaseRecettes::ouvrir(args.value(1));
+            dire("pret\n");
+            for (int d = base->compter();; ++d) {
+                base->supprimer(1, base->ficheParNumero(1)->titre);
+                base->ajouter(victime::recette(d + 1));
+            }
         }
         if (operation == u"compacter"_s) {
             dire("pret\n");
