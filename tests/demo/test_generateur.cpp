@@ -13,6 +13,8 @@
 #include <QImageReader>
 #include <QSet>
 
+#include <gmock/gmock.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -92,13 +94,8 @@ TEST_F(DossierDemo, UneSecondePasseNEcraseRienEtCompleteCeQuiManque)
 TEST_F(DossierDemo, UnDossierImpossibleACreerEstSignaleEnFrancais)
 {
     ecrire(chemin(u"Images"_s), "un fichier à la place du dossier");
-    try {
-        genererDossierDemo(dossier.path());
-        ADD_FAILURE() << "aucune erreur signalée";
-    } catch (const Echec& e) {
-        EXPECT_TRUE(e.message().startsWith(u"Impossible"_s) && e.message().contains(u"Images"_s))
-            << e.message().toStdString();
-    }
+    EXPECT_THAT([&] { genererDossierDemo(dossier.path()); },
+                testing::ThrowsMessage<Echec>(testing::AllOf(testing::StartsWith("Impossible"), testing::HasSubstr("Images"))));
 }
 
 }  // namespace

@@ -105,9 +105,7 @@ TEST_F(Suppression, DemandeConfirmationEtNonNeSupprimeRien)
 {
     creerBase(u"Fetes.mdb"_s);
     creerBase(u"Tartes.MDB"_s);
-    KalSupprime* fenetre = programme().charger(prog->kalSupprime);
-    ASSERT_TRUE(fenetre);
-    KalSupprime& s = *fenetre;
+    KalSupprime& s = *programme().charger(prog->kalSupprime);
     ASSERT_EQ(s.File1->ListCount(), 2);
 
     // "Non", then a click on the same base asks again.

@@ -60,8 +60,7 @@ TEST_F(Demarrage, LaBarreAvanceDUnParTopEtLeCentUniemeMeneAuMenuOuALaCreation)
         c.Timer1_Timer();
         EXPECT_FALSE(prog->copyright || prog->fond);
         QWidget* suivante = base ? static_cast<QWidget*>(prog->kalDepart) : prog->kalCreer;
-        ASSERT_TRUE(suivante);
-        EXPECT_TRUE(suivante->isVisible());
+        ASSERT_TRUE(suivante && suivante->isVisible());
         EXPECT_FALSE(base ? bool(prog->kalCreer) : bool(prog->kalDepart));
         prog.reset();
         traiterEvenements();

@@ -36,11 +36,6 @@ struct CasRefus {
     const char* motif;  // part of the message
 };
 
-void PrintTo(const CasRefus& cas, std::ostream* sortie)
-{
-    *sortie << cas.nom;
-}
-
 std::function<void(const QString&)> octets(const QByteArray& o)
 {
     return [=](const QString& c) {
@@ -232,16 +227,4 @@ TEST_F(Fichier, LeCompactageGardeToutesLesRecettesSansTemporaire)
     EXPECT_EQ(base->ficheParNumero(149)->titre, u"T300"_s);
     EXPECT_EQ(base->ficheParNumero(149)->ingrediant.size(), 500);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Fetes.mdb"_s});
-}
-
-TEST_F(Fichier, LeCompactageNEcrasePasUnTemporaireRestant)
-{
-    const QString c = chemin(u"Fetes.mdb"_s);
-    remplir(c);
-    ecrire(chemin(u"TEMP.mdb"_s), "reste");
-    const QByteArray avant = contenu(c);
-    EXPECT_THAT(refus([&] { BaseRecettes::compacter(c, chemin(u"temp.MDB"_s)); }),
-                HasSubstr("reste d'une opération précédente"));
-    EXPECT_EQ(contenu(c), avant);
-    EXPECT_EQ(contenu(chemin(u"TEMP.mdb"_s)), "reste");
 }

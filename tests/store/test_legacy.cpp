@@ -107,11 +107,7 @@ TEST(FluxImport, UnFluxTronqueOuFauxEstRefuse)
     EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nR\nT 5\nab\n"), Echec);
     EXPECT_THROW(analyserFluxImport("CARNET-IMPORT 1\nF 1\n"), Echec);
     EXPECT_THROW(analyserFluxImport("autre chose\n"), Echec);
-    QByteArray neuf = "CARNET-IMPORT 1\nR\n";
-    for (int i = 0; i < 8; ++i)
-        neuf += "T 1\nx\n";
-    neuf += "N\nF 1\n";
-    const auto lignes = analyserFluxImport(neuf);
+    const auto lignes = analyserFluxImport("CARNET-IMPORT 1\nR\n" + QByteArray("T 1\nx\n").repeated(8) + "N\nF 1\n");
     ASSERT_EQ(lignes.size(), 1u);
     EXPECT_FALSE(lignes[0][8].has_value());
     EXPECT_EQ(lignes[0][2], u"x"_s);

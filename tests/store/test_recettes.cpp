@@ -81,7 +81,6 @@ TEST_F(Recettes, CategorieEnOrdreDeTableEtPositionsEtPremiereParTitre)
     EXPECT_EQ(lignes[1].titre, u"D2"_s);
 
     EXPECT_EQ(base->ficheAPosition(u"DES"_s, 1)->titre, u"D1"_s);
-    EXPECT_EQ(base->ficheAPosition(u"DES"_s, 3)->titre, u"D3"_s);
     EXPECT_FALSE(base->ficheAPosition(u"DES"_s, 4));
 
     // Several categories: in the order asked, each in table order.
