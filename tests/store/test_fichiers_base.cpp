@@ -36,6 +36,11 @@ struct CasRefus {
     const char* motif;  // part of the message
 };
 
+void PrintTo(const CasRefus& cas, std::ostream* sortie)
+{
+    *sortie << cas.nom;
+}
+
 std::function<void(const QString&)> octets(const QByteArray& o)
 {
     return [=](const QString& c) {
